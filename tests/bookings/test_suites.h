@@ -1,0 +1,4 @@
+#pragma once
+// The test classes of the bookings folder, run one after the other by one executable.
+
+int runBookingFileTests(int argc, char** argv);
