@@ -2,3 +2,4 @@
 // The test classes of the bookings folder, run one after the other by one executable.
 
 int runBookingFileTests(int argc, char** argv);
+int runBookingYearsTests(int argc, char** argv);
