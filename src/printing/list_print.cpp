@@ -4,18 +4,18 @@
 
 #include <algorithm>
 
-QString listTitle(ListKind kind)
-{
+QString listTitle(ListKind kind) {
     return kind == ListKind::Bookings ? QStringLiteral("Buchungsliste")
                                       : QStringLiteral("Fahrzeugliste");
 }
 
 namespace {
 
-int firstVerticalLine(ListKind kind) { return kind == ListKind::Bookings ? 2 : 1; }
+int firstVerticalLine(ListKind kind) {
+    return kind == ListKind::Bookings ? 2 : 1;
+}
 
-bool rightAligned(ListKind kind, int column)
-{
+bool rightAligned(ListKind kind, int column) {
     // "Betrag" and "Kmstand" of the booking list.
     return kind == ListKind::Bookings && (column == 4 || column == 5);
 }
@@ -25,19 +25,16 @@ public:
     ListLayout(const ListTable& table, ListKind kind, const PageMetrics& page,
                const PrintFontMetrics& metrics, const QDate& today)
         : m_table(table), m_kind(kind), m_title(listTitle(kind)), m_page(page), m_metrics(metrics),
-          m_units(page), m_today(today)
-    {
+          m_units(page), m_today(today) {
         computeBoundaries();
         m_top = m_units.y(2.5);
         m_lineHeight = std::max(1, metrics.textHeight(tableFont(), QStringLiteral("dummy")));
         // A page too small for one row still prints one per page rather than none.
-        m_rowsPerPage =
-            std::max(1, roundPixel((page.height - 5 * m_units.yUnit()) / m_lineHeight));
+        m_rowsPerPage = std::max(1, roundPixel((page.height - 5 * m_units.yUnit()) / m_lineHeight));
         m_pages = std::max<int>(1, (rowCount() + m_rowsPerPage - 1) / m_rowsPerPage);
     }
 
-    PrintDocument run()
-    {
+    PrintDocument run() {
         int r = 0;
         int pageNumber = 0;
         for (int row = 0; row < rowCount(); ++row) {
@@ -57,8 +54,7 @@ private:
     int rowCount() const { return int(m_table.rows.size()); }
     int columnCount() const { return int(m_table.columns.size()); }
 
-    void computeBoundaries()
-    {
+    void computeBoundaries() {
         double screenWidth = 0;
         for (const ListTableColumn& column : m_table.columns)
             screenWidth += std::max(0, column.width);
@@ -66,14 +62,13 @@ private:
         const int usable = (m_page.width - m_units.x(1.5)) - m_x.first();
         for (const ListTableColumn& column : m_table.columns) {
             // Columns all shrunk to nothing on screen share the page evenly.
-            const double share = screenWidth > 0 ? std::max(0, column.width) / screenWidth
-                                                 : 1.0 / columnCount();
+            const double share =
+                screenWidth > 0 ? std::max(0, column.width) / screenWidth : 1.0 / columnCount();
             m_x.append(m_x.last() + roundPixel(share * usable));
         }
     }
 
-    void drawPageFurniture(int pageNumber, int rowsLeft)
-    {
+    void drawPageFurniture(int pageNumber, int rowsLeft) {
         const bool lastPage = pageNumber == m_pages;
         const int lineRows = lastPage ? rowsLeft + 2 : m_rowsPerPage + 1;
         for (int i = firstVerticalLine(m_kind); i <= columnCount() - 1; ++i)
@@ -95,8 +90,7 @@ private:
         m_doc.setFont(tableFont());
     }
 
-    void drawRow(const QStringList& cells, int top)
-    {
+    void drawRow(const QStringList& cells, int top) {
         const int bottom = top + m_lineHeight;
         for (int i = 0; i < columnCount(); ++i) {
             const int left = m_x[i] + m_units.x(0.1);
@@ -126,7 +120,6 @@ private:
 } // namespace
 
 PrintDocument layoutListview(const ListTable& table, ListKind kind, const PageMetrics& page,
-                             const PrintFontMetrics& metrics, const QDate& today)
-{
+                             const PrintFontMetrics& metrics, const QDate& today) {
     return ListLayout(table, kind, page, metrics, today).run();
 }

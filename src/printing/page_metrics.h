@@ -4,10 +4,10 @@
 // (1 cm on A4), one y-unit the paper height divided by 28.215.
 
 struct PageMetrics {
-    int width = 0;   // printable width
-    int height = 0;  // printable height
-    int offsetX = 0; // distance of the printable area from the paper's left edge
-    int offsetY = 0; // distance of the printable area from the paper's top edge
+    int width = 0;      // printable width
+    int height = 0;     // printable height
+    int offsetX = 0;    // distance of the printable area from the paper's left edge
+    int offsetY = 0;    // distance of the printable area from the paper's top edge
     int resolution = 0; // dots per inch
 };
 

@@ -41,6 +41,8 @@ struct PrintOp {
     QPoint at;
     QPoint to;
     QRect clip;
+
+    bool operator==(const PrintOp&) const = default;
 };
 
 class PrintDocument {

@@ -6,8 +6,7 @@
 #include <QTreeWidget>
 
 bool runPrintJob(AppContext& context, QWidget* parent, const QString& jobName,
-                 const PageLayoutFunction& layout)
-{
+                 const PageLayoutFunction& layout) {
     QPrinter printer(QPrinter::HighResolution);
     if (!context.prompts.choosePrinter(parent, printer))
         return false;
@@ -23,8 +22,7 @@ bool runPrintJob(AppContext& context, QWidget* parent, const QString& jobName,
     return false;
 }
 
-bool PrintRecordSheet(AppContext& context, QWidget* parent, const RecordSheet& sheet)
-{
+bool PrintRecordSheet(AppContext& context, QWidget* parent, const RecordSheet& sheet) {
     const QDate today = context.clock.today();
     return runPrintJob(context, parent, sheet.jobName,
                        [&](const PageMetrics& page, const PrintFontMetrics& metrics) {
@@ -32,8 +30,7 @@ bool PrintRecordSheet(AppContext& context, QWidget* parent, const RecordSheet& s
                        });
 }
 
-bool PrintListview(AppContext& context, QWidget* parent, const ListTable& table, ListKind kind)
-{
+bool PrintListview(AppContext& context, QWidget* parent, const ListTable& table, ListKind kind) {
     const QDate today = context.clock.today();
     return runPrintJob(context, parent, QStringLiteral("Listview Print"),
                        [&](const PageMetrics& page, const PrintFontMetrics& metrics) {
@@ -41,8 +38,7 @@ bool PrintListview(AppContext& context, QWidget* parent, const ListTable& table,
                        });
 }
 
-ListTable listTableOf(const QTreeWidget& view)
-{
+ListTable listTableOf(const QTreeWidget& view) {
     ListTable table;
     const QTreeWidgetItem* header = view.headerItem();
     for (int c = 0; c < view.columnCount(); ++c)

@@ -5,8 +5,7 @@
 #include <algorithm>
 
 RecordSheet kfzdatenSheet(const QString& title, const QList<QStringList>& rows,
-                          double closingRuleOffset)
-{
+                          double closingRuleOffset) {
     RecordSheet sheet;
     sheet.jobName = QStringLiteral("Kfzdaten");
     sheet.title = title;
@@ -17,8 +16,7 @@ RecordSheet kfzdatenSheet(const QString& title, const QList<QStringList>& rows,
     return sheet;
 }
 
-RecordSheet tyreSheet(const QList<QStringList>& rows)
-{
+RecordSheet tyreSheet(const QList<QStringList>& rows) {
     RecordSheet sheet;
     sheet.jobName = QStringLiteral("Reifendaten");
     sheet.title = QStringLiteral("Reifendaten");
@@ -36,8 +34,7 @@ class RecordSheetLayout {
 public:
     RecordSheetLayout(const RecordSheet& sheet, const PageMetrics& page,
                       const PrintFontMetrics& metrics, const QDate& today)
-        : m_sheet(sheet), m_page(page), m_metrics(metrics), m_units(page), m_today(today)
-    {
+        : m_sheet(sheet), m_page(page), m_metrics(metrics), m_units(page), m_today(today) {
         const int columnCount = int(sheet.columns.size());
         m_borders.append(m_units.x(1.5));
         const int usable = (page.width - m_units.x(1.5)) - m_borders.first();
@@ -49,13 +46,11 @@ public:
         m_top = m_units.y(2.5);
         m_lineHeight = std::max(1, metrics.textHeight(tableFont(), QStringLiteral("dummy")));
         // A page too small for one row still prints one per page rather than none.
-        m_rowsPerPage =
-            std::max(1, roundPixel((page.height - 5 * m_units.yUnit()) / m_lineHeight));
+        m_rowsPerPage = std::max(1, roundPixel((page.height - 5 * m_units.yUnit()) / m_lineHeight));
         m_pages = std::max<int>(1, (int(sheet.rows.size()) + m_rowsPerPage - 1) / m_rowsPerPage);
     }
 
-    PrintDocument run()
-    {
+    PrintDocument run() {
         const int rowCount = int(m_sheet.rows.size());
         int lastRowY = m_top;
         for (int pageIndex = 0; pageIndex < m_pages; ++pageIndex) {
@@ -79,8 +74,7 @@ private:
     int tableLeft() const { return m_borders.first() - m_units.x(0.1); }
     int tableRight() const { return m_borders.last() + m_units.x(0.1); }
 
-    void drawPageFurniture(int pageNumber, int rowsOnPage)
-    {
+    void drawPageFurniture(int pageNumber, int rowsOnPage) {
         const int headingY = m_top - m_units.y(0.1);
         m_doc.setFont(headingFont());
         for (int c = 0; c < columnCount(); ++c) {
@@ -104,12 +98,11 @@ private:
         m_doc.setFont(tableFont());
     }
 
-    void drawRow(const QStringList& cells, int y)
-    {
+    void drawRow(const QStringList& cells, int y) {
         for (int c = 0; c < columnCount(); ++c) {
             const int left = m_borders[c] + m_units.x(0.1);
-            m_doc.clippedText(left, y, m_borders[c + 1] - m_units.x(0.1), y + m_lineHeight, left,
-                              y, cells.value(c));
+            m_doc.clippedText(left, y, m_borders[c + 1] - m_units.x(0.1), y + m_lineHeight, left, y,
+                              cells.value(c));
         }
     }
 
@@ -129,7 +122,6 @@ private:
 } // namespace
 
 PrintDocument layoutRecordSheet(const RecordSheet& sheet, const PageMetrics& page,
-                                const PrintFontMetrics& metrics, const QDate& today)
-{
+                                const PrintFontMetrics& metrics, const QDate& today) {
     return RecordSheetLayout(sheet, page, metrics, today).run();
 }

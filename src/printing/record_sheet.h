@@ -21,8 +21,8 @@ struct RecordSheetColumn {
 };
 
 struct RecordSheet {
-    QString jobName; // the name the document is spooled under
-    QString title;   // printed at the top of every page
+    QString jobName;                  // the name the document is spooled under
+    QString title;                    // printed at the top of every page
     QList<RecordSheetColumn> columns; // two or three
     QList<QStringList> rows;          // one text per column; missing texts print empty
     bool separatorLines = false;      // vertical lines between the value columns
