@@ -68,9 +68,9 @@ bool startElevated(const QString& program, const QStringList& items)
     process.start(pkexec, QStringList{program} + items);
     if (!process.waitForStarted() || !process.waitForFinished(-1))
         return false;
-    const bool refused = process.exitStatus() == QProcess::NormalExit &&
-                         (process.exitCode() == kPkexecNotAuthorised ||
-                          process.exitCode() == kPkexecAuthFailed);
+    const bool refused =
+        process.exitStatus() == QProcess::NormalExit &&
+        (process.exitCode() == kPkexecNotAuthorised || process.exitCode() == kPkexecAuthFailed);
     return !refused;
 #endif
 }

@@ -10,8 +10,13 @@
 
 namespace {
 
-enum SettingsLine { DataDirLine = 0, CarriedALine = 1, CarriedBLine = 2, MultiUserLine = 4,
-                    CarriedCLine = 5 };
+enum SettingsLine {
+    DataDirLine = 0,
+    CarriedALine = 1,
+    CarriedBLine = 2,
+    MultiUserLine = 4,
+    CarriedCLine = 5
+};
 
 const QByteArray& key()
 {
