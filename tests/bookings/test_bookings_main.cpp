@@ -8,7 +8,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     prepareTestApplication();
     int failures = 0;
-    for (const auto run : {runBookingFileTests, runBookingYearsTests})
+    for (const auto run : {runBookingFileTests, runBookingValuesTests, runBookingYearsTests})
         failures += run(argc, argv);
     return failures;
 }

@@ -2,4 +2,5 @@
 // The test classes of the bookings folder, run one after the other by one executable.
 
 int runBookingFileTests(int argc, char** argv);
+int runBookingValuesTests(int argc, char** argv);
 int runBookingYearsTests(int argc, char** argv);
