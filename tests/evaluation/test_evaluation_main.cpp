@@ -1,0 +1,14 @@
+#include "test_env.h"
+#include "test_suites.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    prepareTestApplication();
+    int failures = 0;
+    for (const auto run : {runAnnualEvaluationTests, runFleetFilesTests})
+        failures += run(argc, argv);
+    return failures;
+}

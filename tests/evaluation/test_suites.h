@@ -1,0 +1,5 @@
+#pragma once
+// The test classes of the evaluation folder, run one after the other by one executable.
+
+int runAnnualEvaluationTests(int argc, char** argv);
+int runFleetFilesTests(int argc, char** argv);
