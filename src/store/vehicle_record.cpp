@@ -1,5 +1,7 @@
 #include "store/vehicle_record.h"
 
+#include "common/conversions.h"
+
 KfzRecord parseVehicleLine(const QString& line)
 {
     KfzRecord record;
@@ -19,4 +21,16 @@ QString formatVehicleLine(const KfzRecord& record)
     for (const QString& field : record.fields)
         parts << field.trimmed();
     return parts.join(u';');
+}
+
+void applyStartKmRule(KfzRecord& record)
+{
+    const int start = kmValue(record[StartKm]);
+    if (!record[StartKm].trimmed().isEmpty())
+        record[StartKm] = kmDigits(record[StartKm]);
+    const int current = kmValue(record[AktuellerKm]);
+    if (record[AktuellerKm].trimmed().isEmpty())
+        record[AktuellerKm] = QStringLiteral("0");
+    if (start == 0 || start > current)
+        record[StartKm] = record[AktuellerKm];
 }

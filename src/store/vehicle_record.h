@@ -43,3 +43,8 @@ struct KfzRecord {
 KfzRecord parseVehicleLine(const QString& line);
 // Joins the 19 fields, each trimmed, by ";".
 QString formatVehicleLine(const KfzRecord& record);
+
+// Before a vehicle is saved: the start km keeps its digits-and-commas form, a
+// blank current km becomes "0", and a start km of 0 or above the current km
+// takes the current km. Throws ConversionError for a km text that is no number.
+void applyStartKmRule(KfzRecord& record);

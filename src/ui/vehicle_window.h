@@ -27,7 +27,9 @@ public:
 
     // The vehicle operations; conversion errors are shown as error boxes.
     void loadVehicles();
-    bool saveVehicle(); // false when nothing was written
+    // Writes the vehicle shown; false when nothing was written (read-only mode,
+    // a km text that is no number, a file error — the last two are shown).
+    bool saveVehicle();
     void newVehicle();
     void deleteVehicle();
     void firstVehicle();
@@ -73,6 +75,7 @@ private:
     void buildMenus();
     void buildToolbar();
     QAction* makeAction(const QString& objectName, const QString& text);
+    bool storeVehicle(); // throws ConversionError
     void saveCommand();
     void exitCommand();
     bool askSaveBeforeStep();

@@ -1,0 +1,60 @@
+#include "app/tarvo_app.h"
+
+#include "app/data_dir_migration.h"
+#include "ui/vehicle_window.h"
+
+#include <QFile>
+#include <QTimer>
+
+TarvoApp::TarvoApp(AppContext& context) : m_context(context)
+{
+    createWindows();
+    wireWindows();
+}
+
+TarvoApp::~TarvoApp() = default;
+
+void TarvoApp::createWindows()
+{
+    m_kfz = std::make_unique<TFormKfz>(m_context);
+}
+
+void TarvoApp::wireWindows()
+{
+    // The start-up sequence runs once the window is on screen, so its messages
+    // have the window to sit on.
+    connect(m_kfz.get(), &TFormKfz::firstShown, this,
+            [this] { QTimer::singleShot(0, this, &TarvoApp::runStartUp); });
+    connect(m_kfz.get(), &TFormKfz::closing, this, &TarvoApp::runClose);
+}
+
+void TarvoApp::show()
+{
+    m_kfz->show();
+}
+
+void TarvoApp::runStartUp()
+{
+    TFormKfz& kfz = *m_kfz;
+    kfz.startRun();
+    const Paths& paths = m_context.paths;
+    QString error;
+    switch (prepareDataDir(paths.dataDir, paths.legacyDir, &error)) {
+    case DataDirSetup::Ready:
+        break;
+    case DataDirSetup::CopyFailed:
+        m_context.prompts.warning(&kfz, QStringLiteral("Fehler beim Kopieren des Datenverzeichnisses!"));
+        break;
+    case DataDirSetup::CreateFailed:
+        m_context.prompts.error(&kfz, error);
+        return;
+    }
+    kfz.loadVehicles();
+    kfz.colourInspection();
+}
+
+void TarvoApp::runClose()
+{
+    m_kfz->compactVehicleFile();
+    QFile::remove(m_context.paths.tempLeftover);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The program: creates every window once, in a fixed order, wires the vehicle
+// window's menus to the windows they open, and runs the start-up sequence when
+// the vehicle window is first shown and the close sequence when it closes.
+
+#include "common/app_context.h"
+
+#include <QObject>
+#include <memory>
+
+class TFormKfz;
+
+class TarvoApp : public QObject {
+    Q_OBJECT
+public:
+    explicit TarvoApp(AppContext& context);
+    ~TarvoApp() override;
+
+    TFormKfz& vehicleWindow() { return *m_kfz; }
+    // Shows the vehicle window; the start-up sequence follows from there.
+    void show();
+
+    // The two sequences, public so tests can run them directly.
+    void runStartUp();
+    void runClose();
+
+private:
+    void createWindows();
+    void wireWindows();
+
+    AppContext& m_context;
+    std::unique_ptr<TFormKfz> m_kfz;
+};
