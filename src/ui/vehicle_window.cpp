@@ -309,11 +309,6 @@ void TFormKfz::buildForm()
         connect(static_cast<QLineEdit*>(m_fields[pos]), &QLineEdit::textEdited, this,
                 [this] { m_dataChanged = true; });
 
-    const QList<QWidget*> tabOrder = {kennzeichen, monat, jahr, schl21, schl22, hersteller,
-                                      typ,         hubraum, m_kw, m_ps, abgas,  co2,
-                                      fuel,        plakette, m_hu, km,  m_wartung};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->addLayout(form);
@@ -332,6 +327,12 @@ void TFormKfz::buildForm()
     layout->addWidget(area, 1);
     layout->addWidget(m_banner);
     setCentralWidget(central);
+
+    const QList<QWidget*> tabOrder = {kennzeichen, monat, jahr, schl21, schl22, hersteller,
+                                      typ,         hubraum, m_kw, m_ps, abgas,  co2,
+                                      fuel,        plakette, m_hu, km,  m_wartung};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 KfzRecord TFormKfz::shownRecord() const
