@@ -1,9 +1,12 @@
+#include "app/program_setup.h"
 #include "app/tarvo_app.h"
 #include "test_env.h"
 #include "ui/vehicle_window.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 // The start-up and close sequences of the program, on real folders.
@@ -16,6 +19,7 @@ private Q_SLOTS:
     void uncreatableDataDirStopsStartUp();
     void closeDropsBlankLinesAndLeftover();
     void closeByTitleBarAsksNothing();
+    void standardButtonsSpeakGerman();
 };
 
 namespace {
@@ -123,6 +127,17 @@ void TestStartup::closeByTitleBarAsksNothing()
     app.vehicleWindow().close();
     QCOMPARE(env.readData(QStringLiteral("Kfz.csv")), QByteArray("A-1;;;;;;;;;1\r\n"));
     QVERIFY_PROMPTS(env.prompts);
+}
+
+void TestStartup::standardButtonsSpeakGerman()
+{
+    setUpProgram(*qApp);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Ja"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Nein"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), QStringLiteral("Abbrechen"));
+    QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
 }
 
 TARVO_TEST_MAIN(TestStartup)
