@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -51,6 +52,20 @@ QString BookingFilePath(const QString& dataDir, const QString& year, const QStri
 {
     return dataDir + QStringLiteral("Buch") + year + QStringLiteral("Kfz") + kfzNr +
            QStringLiteral(".csv");
+}
+
+QString ExistingBookingFile(const QString& dataDir, const QString& year, const QString& kfzNr)
+{
+    const QString path = BookingFilePath(dataDir, year, kfzNr);
+    if (QFileInfo::exists(path))
+        return path;
+    const QString name = QFileInfo(path).fileName();
+    const QStringList candidates =
+        QDir(dataDir).entryList({QStringLiteral("buch*.csv")}, QDir::Files | QDir::Hidden);
+    for (const QString& candidate : candidates)
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return dataDir + candidate;
+    return path;
 }
 
 const QStringList& CostCategories()

@@ -36,6 +36,10 @@ QString FormatBooking(const BuchRecord& record);
 bool IsBlankLine(const QString& line);
 
 QString BookingFilePath(const QString& dataDir, const QString& year, const QString& kfzNr);
+// The booking file as it exists on disk: the file of BookingFilePath, or one
+// whose name equals it without regard to case ("buch2023kfz3.csv"), as names
+// are matched on every platform. BookingFilePath when there is none.
+QString ExistingBookingFile(const QString& dataDir, const QString& year, const QString& kfzNr);
 
 // The twelve cost categories in the order the booking window offers them.
 const QStringList& CostCategories();
