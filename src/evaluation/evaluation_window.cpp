@@ -1,6 +1,7 @@
 #include "evaluation/evaluation_window.h"
 
 #include "bookings/booking_file.h"
+#include "bookings/year_chooser.h"
 #include "common/gradient_widget.h"
 #include "common/guarded.h"
 #include "common/safe_names.h"
@@ -8,6 +9,7 @@
 #include "evaluation/caption_bracket.h"
 #include "evaluation/cost_grid_delegate.h"
 #include "evaluation/fleet_files.h"
+#include "evaluation/evaluation_print_job.h"
 #include "evaluation/grid_look.h"
 
 #include <QAction>
@@ -31,7 +33,7 @@ constexpr int kHelpTopic = 90;
 } // namespace
 
 TFormAuswertung::TFormAuswertung(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context)
+    : QDialog(parent), m_context(context), m_yearChooser(new TFormJahre(context.prompts, this))
 {
     setObjectName(QStringLiteral("TFormAuswertung"));
     setWindowTitle(QStringLiteral("Auswertung"));
@@ -115,7 +117,11 @@ QTableWidget* TFormAuswertung::buildGrid()
     auto* grid = new QTableWidget(kGridSize, kGridSize, this);
     grid->setObjectName(QStringLiteral("StringGrid1"));
     grid->setAccessibleName(kCornerLabel);
-    QFont font(QStringLiteral("Arial"));
+    // Arial's narrow digits let a four-digit total fit a 50-pixel column; where
+    // Arial is missing, a metric twin or a condensed face takes its place.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setPixelSize(11);
     grid->setFont(font);
     grid->horizontalHeader()->hide();
@@ -162,7 +168,7 @@ void TFormAuswertung::buildMenu()
     add(QStringLiteral("ActionExportieren"), QStringLiteral("Daten exportieren..."),
         &TFormAuswertung::exportData);
     add(QStringLiteral("ActionDrucken"), QStringLiteral("Drucken"),
-        &TFormAuswertung::printEvaluation);
+        &TFormAuswertung::printGrid);
     add(QStringLiteral("ActionBeenden"), QStringLiteral("Beenden"), &TFormAuswertung::reject);
 }
 
@@ -241,7 +247,15 @@ void TFormAuswertung::showResults()
 
 void TFormAuswertung::loadYear()
 {
-    // TODO year chooser
+    const QString chosen = m_yearChooser->chooseBookingYear(DatenDir, FNr);
+    if (chosen.isEmpty())
+        return;
+    m_year = chosen;
+    m_jahr->setText(m_year);
+    // After a fleet run the window returns to its own vehicle.
+    showVehicleLabels();
+    resetEvaluation();
+    runVehicle();
 }
 
 void TFormAuswertung::evaluateFleet()
@@ -286,9 +300,13 @@ void TFormAuswertung::exportData()
         m_context.prompts.error(this, createFileErrorMessage(path, reason));
 }
 
-void TFormAuswertung::printEvaluation()
+void TFormAuswertung::printGrid()
 {
-    // TODO print
+    QList<int> columnWidths;
+    for (int column = 0; column < kGridSize; ++column)
+        columnWidths << m_grid->columnWidth(column);
+    printEvaluation(m_context, this,
+                    evaluationPrintout(m_evaluation, shownBoxes(), m_co2Unit->text(), columnWidths));
 }
 
 void TFormAuswertung::resizeEvent(QResizeEvent* event)

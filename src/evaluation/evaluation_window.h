@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+class TFormJahre;
 
 class TFormAuswertung : public QDialog {
     Q_OBJECT
@@ -42,7 +43,7 @@ public:
     void evaluateFleet();
     void openTyres();
     void exportData();
-    void printEvaluation();
+    void printGrid();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +64,7 @@ private:
 
     AppContext& m_context;
     AnnualEvaluation m_evaluation;
+    TFormJahre* m_yearChooser;
     TyreOpener m_tyreOpener;
     QString m_year;
     QLabel* m_vehicleLabel = nullptr;
