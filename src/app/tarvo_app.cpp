@@ -1,8 +1,11 @@
 #include "app/tarvo_app.h"
 
 #include "app/data_dir_migration.h"
+#include "bookings/booking_opener.h"
+#include "bookings/booking_window.h"
 #include "ui/vehicle_window.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTimer>
 
@@ -17,6 +20,7 @@ TarvoApp::~TarvoApp() = default;
 void TarvoApp::createWindows()
 {
     m_kfz = std::make_unique<TFormKfz>(m_context);
+    m_buchen = std::make_unique<TFormBuchen>(m_context, m_kfz.get());
 }
 
 void TarvoApp::wireWindows()
@@ -26,6 +30,10 @@ void TarvoApp::wireWindows()
     connect(m_kfz.get(), &TFormKfz::firstShown, this,
             [this] { QTimer::singleShot(0, this, &TarvoApp::runStartUp); });
     connect(m_kfz.get(), &TFormKfz::closing, this, &TarvoApp::runClose);
+    QAction* book = m_kfz->action(QStringLiteral("ActionBuchenNeu"));
+    book->setEnabled(!m_kfz->readOnlyMode());
+    connect(book, &QAction::triggered, this,
+            [this] { openBookingWindow(m_context, *m_buchen, *m_kfz); });
 }
 
 void TarvoApp::show()

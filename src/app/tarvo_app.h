@@ -8,6 +8,7 @@
 #include <QObject>
 #include <memory>
 
+class TFormBuchen;
 class TFormKfz;
 
 class TarvoApp : public QObject {
@@ -30,4 +31,5 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<TFormKfz> m_kfz;
+    std::unique_ptr<TFormBuchen> m_buchen; // with the booking list and year chooser
 };
