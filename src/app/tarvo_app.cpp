@@ -3,6 +3,8 @@
 #include "app/data_dir_migration.h"
 #include "bookings/booking_opener.h"
 #include "bookings/booking_window.h"
+#include "online/online_front.h"
+#include "store/backup_commands.h"
 #include "ui/vehicle_window.h"
 
 #include <QAction>
@@ -21,6 +23,7 @@ void TarvoApp::createWindows()
 {
     m_kfz = std::make_unique<TFormKfz>(m_context);
     m_buchen = std::make_unique<TFormBuchen>(m_context, m_kfz.get());
+    m_online = std::make_unique<OnlineFront>(m_context, *m_kfz);
 }
 
 void TarvoApp::wireWindows()
@@ -30,6 +33,12 @@ void TarvoApp::wireWindows()
     connect(m_kfz.get(), &TFormKfz::firstShown, this,
             [this] { QTimer::singleShot(0, this, &TarvoApp::runStartUp); });
     connect(m_kfz.get(), &TFormKfz::closing, this, &TarvoApp::runClose);
+    for (const auto& [name, command] : {std::pair{"ActionDatensicherung", &runBackup},
+                                        std::pair{"ActionKfzExport", &runVehicleExport}}) {
+        QAction* act = m_kfz->action(QLatin1String(name));
+        act->setEnabled(true);
+        connect(act, &QAction::triggered, this, [this, command] { command(m_context, m_kfz.get()); });
+    }
     QAction* book = m_kfz->action(QStringLiteral("ActionBuchenNeu"));
     book->setEnabled(!m_kfz->readOnlyMode());
     connect(book, &QAction::triggered, this,
@@ -57,8 +66,10 @@ void TarvoApp::runStartUp()
         m_context.prompts.error(&kfz, error);
         return;
     }
+    m_online->showStartScreen();
     kfz.loadVehicles();
     kfz.colourInspection();
+    m_online->startUpdateCheck();
 }
 
 void TarvoApp::runClose()

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <memory>
 
+class OnlineFront;
 class TFormBuchen;
 class TFormKfz;
 
@@ -32,4 +33,5 @@ private:
     AppContext& m_context;
     std::unique_ptr<TFormKfz> m_kfz;
     std::unique_ptr<TFormBuchen> m_buchen; // with the booking list and year chooser
+    std::unique_ptr<OnlineFront> m_online; // About box and start screen
 };

@@ -1,7 +1,9 @@
 #include "common/conversions.h"
 #include "common/gradient_widget.h"
 #include "online/about_box.h"
+#include "online/online_front.h"
 #include "online/partner_banner.h"
+#include "online/program_version.h"
 #include "online/start_progress.h"
 #include "online/start_screen.h"
 #include "online/update_check.h"
@@ -10,7 +12,9 @@
 #include "online/web_addresses.h"
 #include "fake_update_server.h"
 #include "test_env.h"
+#include "ui/vehicle_window.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -68,6 +72,7 @@ private Q_SLOTS:
     void aboutBoxLinksOpenTheHomePageAndClose();
     void aboutBoxClosesOnOkAndBackgroundOnly();
     void partnerBannerOpensThePartnerPage();
+    void vehicleWindowReachesTheOnlineFront();
 };
 
 void TestOnlineUpdate::versionVerdict_data()
@@ -442,6 +447,39 @@ void TestOnlineUpdate::partnerBannerOpensThePartnerPage()
     QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
     clickAt(banner);
     QCOMPARE(env.prompts.openedUrls, QStringList{partnerPageAddress()});
+}
+
+void TestOnlineUpdate::vehicleWindowReachesTheOnlineFront()
+{
+    TestEnv env;
+    TFormKfz kfz(env.context);
+    OnlineFront front(env.context, kfz);
+
+    env.prompts.expectModal(QStringLiteral("TFormFreeware"), [](QDialog& dialog) {
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("LabelTitle"))->text(),
+                 QStringLiteral("Tarvolo"));
+        auto& screen = static_cast<TFormFreeware&>(dialog);
+        screen.setTimings(24 * 3600 * 1000, 1);
+        for (int i = 0; i < 100; ++i)
+            screen.tick();
+        QTRY_VERIFY(!screen.isVisible());
+    });
+    front.showStartScreen();
+
+    env.prompts.expectModal(QStringLiteral("TAboutBox"), [](QDialog& dialog) {
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("LabelVersion"))->text(),
+                 GetFileVersion());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Über..."));
+    });
+    kfz.action(QStringLiteral("ActionUeber"))->trigger();
+
+    kfz.action(QStringLiteral("ActionUpdates"))->trigger();
+    QCOMPARE(env.prompts.openedUrls, QStringList{QStringLiteral("https://www.tarvolo.example")});
+
+    auto* banner = kfz.findChild<QLabel*>(QStringLiteral("Banner"));
+    QVERIFY(!banner->pixmap().isNull());
+    QCOMPARE(banner->height(), 60);
+    QVERIFY_PROMPTS(env.prompts);
 }
 
 TARVO_TEST_MAIN(TestOnlineUpdate)
