@@ -99,6 +99,15 @@ int TFormSettings::choice() const
     return m_multi->isChecked() ? 1 : 0;
 }
 
+bool TFormSettings::chooseMultiUser(const QString& dataDir, const QString& progDir, bool multiUser)
+{
+    DataPath = dataDir;
+    Programmpfad = progDir;
+    setChoice(multiUser ? 1 : 0);
+    m_context.prompts.execModal(*this);
+    return choice() == 1;
+}
+
 void TFormSettings::showEvent(QShowEvent* event)
 {
     m_programBox->setText(Programmpfad);

@@ -23,6 +23,11 @@ public:
     void setChoice(int choice);
     int choice() const;
 
+    // "Extras" > "Einstellungen": shows the run's folders and shared-use choice
+    // modally and returns the choice made, whether the window was closed by
+    // "OK" or otherwise.
+    bool chooseMultiUser(const QString& dataDir, const QString& progDir, bool multiUser);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

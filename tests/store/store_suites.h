@@ -5,3 +5,5 @@ int runSettingsCipherTests(int argc, char** argv);
 int runSettingsFileTests(int argc, char** argv);
 int runSharedLockTests(int argc, char** argv);
 int runFileRefreshTests(int argc, char** argv);
+int runSharedAccessTests(int argc, char** argv);
+int runPathInfoWindowTests(int argc, char** argv);
