@@ -1,0 +1,12 @@
+#include "calculators/calculator_openers.h"
+
+#include "calculators/tax_window.h"
+#include "ui/vehicle_window.h"
+
+void openTaxCalculator(AppContext& context, TFormKfz& vehicleWindow, TFormRechner& calculator) {
+    calculator.takeVehicle(vehicleWindow.shownRecord(), context.paths.dataDir);
+    context.prompts.execModal(calculator);
+    const QString co2 = calculator.co2Result();
+    if (!co2.isEmpty())
+        vehicleWindow.setFieldText(KfzField::CO2Emission, co2);
+}
