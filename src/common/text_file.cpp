@@ -117,13 +117,20 @@ bool readTextFile(const QString& path, TextFile& file, QString* error)
 
 bool writeBytesAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
+    // Unbuffered, so that a short write (a full disk) is seen here: a buffered
+    // QSaveFile can commit a truncated file and report success.
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        if (error)
-            *error = out.errorString();
-        return false;
+    bool ok = out.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        ok = written > 0;
+        done += ok ? written : 0;
     }
-    return true;
+    if (ok && out.commit())
+        return true;
+    if (error)
+        *error = out.errorString();
+    return false;
 }
 
 bool writeTextLines(const QString& path, const QStringList& lines, TextEncoding encoding,
