@@ -40,8 +40,13 @@ void TAboutBox::buildForm()
 {
     auto* background = new GradientWidget(Qt::white, QColor(205, 214, 232), this);
     background->setObjectName(QStringLiteral("AboutBackground"));
+    // A thin grey edge sets the borderless box off from the window behind it.
+    QPalette edge = palette();
+    edge.setColor(QPalette::Window, QColor(150, 150, 162));
+    setPalette(edge);
+    setAutoFillBackground(true);
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setContentsMargins(1, 1, 1, 1);
     outer->addWidget(background);
 
     auto* logo = boxLabel(QStringLiteral("Image2"), QString(), background);

@@ -1,5 +1,6 @@
 #include "common/conversions.h"
 #include "common/gradient_widget.h"
+#include "common/help_window.h"
 #include "online/about_box.h"
 #include "online/online_front.h"
 #include "online/partner_banner.h"
@@ -18,6 +19,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace {
@@ -73,6 +76,9 @@ private Q_SLOTS:
     void aboutBoxClosesOnOkAndBackgroundOnly();
     void partnerBannerOpensThePartnerPage();
     void vehicleWindowReachesTheOnlineFront();
+
+    void helpTopicsHaveTheirPages_data();
+    void helpTopicsHaveTheirPages();
 };
 
 void TestOnlineUpdate::versionVerdict_data()
@@ -480,6 +486,41 @@ void TestOnlineUpdate::vehicleWindowReachesTheOnlineFront()
     QVERIFY(!banner->pixmap().isNull());
     QCOMPARE(banner->height(), 60);
     QVERIFY_PROMPTS(env.prompts);
+}
+
+void TestOnlineUpdate::helpTopicsHaveTheirPages_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("vehicle list") << 60 << "Fahrzeugliste";
+    QTest::newRow("vehicle window") << 70 << "Fahrzeugdaten";
+    QTest::newRow("bookings") << 80 << "Buchen";
+    QTest::newRow("evaluation") << 90 << "Auswertung";
+    QTest::newRow("calculators") << 120 << "Rechner";
+    QTest::newRow("tyres") << 140 << "Reifen";
+}
+
+// Each topic opens its own page, and every link on it leads to a page that exists.
+void TestOnlineUpdate::helpTopicsHaveTheirPages()
+{
+    QFETCH(int, topic);
+    QFETCH(QString, title);
+    const QString page = QStringLiteral(":/help/%1.html").arg(topic);
+    QCOMPARE(HelpWindow::pageFor(topic), page);
+
+    HelpWindow window;
+    window.setTopic(topic);
+    auto* browser = window.findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+    QCOMPARE(browser->documentTitle(), title);
+
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    for (auto it = link.globalMatch(html); it.hasNext();) {
+        const QString target = it.next().captured(1);
+        QVERIFY2(QFile::exists(QStringLiteral(":/help/") + target), qPrintable(target));
+    }
 }
 
 TARVO_TEST_MAIN(TestOnlineUpdate)
