@@ -1,10 +1,13 @@
 #include "app/tarvo_app.h"
 
 #include "app/data_dir_migration.h"
+#include "app/run_settings.h"
+#include "app/shared_access.h"
 #include "bookings/booking_opener.h"
 #include "bookings/booking_window.h"
 #include "online/online_front.h"
 #include "store/backup_commands.h"
+#include "ui/path_info_window.h"
 #include "ui/vehicle_window.h"
 
 #include <QAction>
@@ -23,7 +26,10 @@ void TarvoApp::createWindows()
 {
     m_kfz = std::make_unique<TFormKfz>(m_context);
     m_buchen = std::make_unique<TFormBuchen>(m_context, m_kfz.get());
+    m_settingsWindow = std::make_unique<TFormSettings>(m_context);
     m_online = std::make_unique<OnlineFront>(m_context, *m_kfz);
+    m_settings = std::make_unique<RunSettings>(m_context);
+    m_access = std::make_unique<SharedAccess>(m_context, *m_kfz);
 }
 
 void TarvoApp::wireWindows()
@@ -33,6 +39,16 @@ void TarvoApp::wireWindows()
     connect(m_kfz.get(), &TFormKfz::firstShown, this,
             [this] { QTimer::singleShot(0, this, &TarvoApp::runStartUp); });
     connect(m_kfz.get(), &TFormKfz::closing, this, &TarvoApp::runClose);
+    QAction* release = m_kfz->action(QStringLiteral("ActionDateienFreigeben"));
+    release->setEnabled(true);
+    connect(release, &QAction::triggered, m_access.get(), &SharedAccess::releaseFiles);
+    QAction* settings = m_kfz->action(QStringLiteral("ActionEinstellungen"));
+    settings->setEnabled(true);
+    connect(settings, &QAction::triggered, this, [this] {
+        const Paths& paths = m_context.paths;
+        m_kfz->setMultiUser(
+            m_settingsWindow->chooseMultiUser(paths.dataDir, paths.progDir, m_kfz->multiUser()));
+    });
     for (const auto& [name, command] : {std::pair{"ActionDatensicherung", &runBackup},
                                         std::pair{"ActionKfzExport", &runVehicleExport}}) {
         QAction* act = m_kfz->action(QLatin1String(name));
@@ -66,7 +82,10 @@ void TarvoApp::runStartUp()
         m_context.prompts.error(&kfz, error);
         return;
     }
+    kfz.setMultiUser(m_settings->readAtStartUp());
     m_online->showStartScreen();
+    if (!m_access->checkAtStartUp() || !m_access->acquireAtStartUp())
+        return;
     kfz.loadVehicles();
     kfz.colourInspection();
     m_online->startUpdateCheck();
@@ -74,6 +93,8 @@ void TarvoApp::runStartUp()
 
 void TarvoApp::runClose()
 {
+    m_access->releaseAtClose();
     m_kfz->compactVehicleFile();
+    m_settings->writeAtClose(m_kfz->multiUser(), m_kfz.get());
     QFile::remove(m_context.paths.tempLeftover);
 }

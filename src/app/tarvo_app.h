@@ -9,8 +9,11 @@
 #include <memory>
 
 class OnlineFront;
+class RunSettings;
+class SharedAccess;
 class TFormBuchen;
 class TFormKfz;
+class TFormSettings;
 
 class TarvoApp : public QObject {
     Q_OBJECT
@@ -34,4 +37,7 @@ private:
     std::unique_ptr<TFormKfz> m_kfz;
     std::unique_ptr<TFormBuchen> m_buchen; // with the booking list and year chooser
     std::unique_ptr<OnlineFront> m_online; // About box and start screen
+    std::unique_ptr<TFormSettings> m_settingsWindow;
+    std::unique_ptr<RunSettings> m_settings; // the settings file over the run
+    std::unique_ptr<SharedAccess> m_access;  // the lock file of shared use
 };
