@@ -8,8 +8,8 @@
 #include "common/text_file.h"
 #include "evaluation/caption_bracket.h"
 #include "evaluation/cost_grid_delegate.h"
-#include "evaluation/fleet_files.h"
 #include "evaluation/evaluation_print_job.h"
+#include "evaluation/fleet_files.h"
 #include "evaluation/grid_look.h"
 
 #include <QAction>
@@ -33,8 +33,7 @@ constexpr int kHelpTopic = 90;
 } // namespace
 
 TFormAuswertung::TFormAuswertung(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_yearChooser(new TFormJahre(context.prompts, this))
-{
+    : QDialog(parent), m_context(context), m_yearChooser(new TFormJahre(context.prompts, this)) {
     setObjectName(QStringLiteral("TFormAuswertung"));
     setWindowTitle(QStringLiteral("Auswertung"));
     buildForm();
@@ -42,8 +41,7 @@ TFormAuswertung::TFormAuswertung(AppContext& context, QWidget* parent)
     showResults();
 }
 
-void TFormAuswertung::buildForm()
-{
+void TFormAuswertung::buildForm() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* background = new GradientWidget(QColor(0xEA, 0xEA, 0xEA), QColor(0xBD, 0xBF, 0xCA), this);
@@ -101,8 +99,7 @@ void TFormAuswertung::buildForm()
     content->addWidget(m_grid, 1);
 }
 
-QLineEdit* TFormAuswertung::addFigureBox(const QString& objectName)
-{
+QLineEdit* TFormAuswertung::addFigureBox(const QString& objectName) {
     auto* box = new QLineEdit(this);
     box->setObjectName(objectName);
     box->setReadOnly(true);
@@ -112,8 +109,7 @@ QLineEdit* TFormAuswertung::addFigureBox(const QString& objectName)
     return box;
 }
 
-QTableWidget* TFormAuswertung::buildGrid()
-{
+QTableWidget* TFormAuswertung::buildGrid() {
     auto* grid = new QTableWidget(kGridSize, kGridSize, this);
     grid->setObjectName(QStringLiteral("StringGrid1"));
     grid->setAccessibleName(kCornerLabel);
@@ -146,8 +142,7 @@ QTableWidget* TFormAuswertung::buildGrid()
     return grid;
 }
 
-void TFormAuswertung::buildMenu()
-{
+void TFormAuswertung::buildMenu() {
     auto* menuBar = new QMenuBar(this);
     layout()->setMenuBar(menuBar);
     QMenu* menu = menuBar->addMenu(QStringLiteral("Datei"));
@@ -160,39 +155,35 @@ void TFormAuswertung::buildMenu()
         connect(entry, &QAction::triggered, this, command);
         return entry;
     };
-    add(QStringLiteral("ActionJahrLaden"), QStringLiteral("Jahr laden"), &TFormAuswertung::loadYear);
+    add(QStringLiteral("ActionJahrLaden"), QStringLiteral("Jahr laden"),
+        &TFormAuswertung::loadYear);
     add(QStringLiteral("ActionFuhrpark"), QStringLiteral("Fuhrpark"),
         &TFormAuswertung::evaluateFleet);
     add(QStringLiteral("ActionReifen"), QStringLiteral("Reifen"), &TFormAuswertung::openTyres)
         ->setEnabled(false);
     add(QStringLiteral("ActionExportieren"), QStringLiteral("Daten exportieren..."),
         &TFormAuswertung::exportData);
-    add(QStringLiteral("ActionDrucken"), QStringLiteral("Drucken"),
-        &TFormAuswertung::printGrid);
+    add(QStringLiteral("ActionDrucken"), QStringLiteral("Drucken"), &TFormAuswertung::printGrid);
     add(QStringLiteral("ActionBeenden"), QStringLiteral("Beenden"), &TFormAuswertung::reject);
 }
 
-QAction* TFormAuswertung::action(const QString& objectName) const
-{
+QAction* TFormAuswertung::action(const QString& objectName) const {
     return findChild<QAction*>(objectName);
 }
 
-void TFormAuswertung::setTyreOpener(TyreOpener opener)
-{
+void TFormAuswertung::setTyreOpener(TyreOpener opener) {
     m_tyreOpener = std::move(opener);
     action(QStringLiteral("ActionReifen"))->setEnabled(bool(m_tyreOpener));
 }
 
-void TFormAuswertung::showEvent(QShowEvent* event)
-{
+void TFormAuswertung::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         startOpening();
 }
 
 // Every opening starts afresh on the current year of the vehicle handed over.
-void TFormAuswertung::startOpening()
-{
+void TFormAuswertung::startOpening() {
     m_evaluation.restartMonth();
     showVehicleLabels();
     resetEvaluation();
@@ -206,32 +197,28 @@ void TFormAuswertung::startOpening()
     runVehicle();
 }
 
-void TFormAuswertung::showVehicleLabels()
-{
+void TFormAuswertung::showVehicleLabels() {
     m_vehicleLabel->setText(kOneVehicleLabel);
     m_kennzeichen->setAccessibleName(kOneVehicleLabel);
     m_kennzeichen->setText(FKennzeich);
     action(QStringLiteral("ActionReifen"))->setEnabled(bool(m_tyreOpener));
 }
 
-void TFormAuswertung::resetEvaluation()
-{
+void TFormAuswertung::resetEvaluation() {
     m_evaluation.reset();
     m_grid->setColumnWidth(0, kResetLabelColumnWidth);
     showResults();
 }
 
-void TFormAuswertung::runVehicle()
-{
+void TFormAuswertung::runVehicle() {
     // A number or year that could lead out of the data folder has no bookings.
     const bool safeName = isSafeFileNamePart(FNr) && isSafeFileNamePart(m_year);
-    const PassSource source{safeName ? BookingFilePath(DatenDir, m_year, FNr) : QString(), CO2};
+    const PassSource source{safeName ? ExistingBookingFile(DatenDir, m_year, FNr) : QString(), CO2};
     runGuarded(m_context.prompts, this, [this, &source] { m_evaluation.runVehicle(source); });
     showResults();
 }
 
-void TFormAuswertung::showResults()
-{
+void TFormAuswertung::showResults() {
     for (int row = 0; row < kGridSize; ++row)
         for (int column = 0; column < kGridSize; ++column)
             m_grid->item(row, column)->setText(m_evaluation.cell(column, row));
@@ -245,8 +232,7 @@ void TFormAuswertung::showResults()
     m_co2Unit->setText(m_evaluation.co2Unit());
 }
 
-void TFormAuswertung::loadYear()
-{
+void TFormAuswertung::loadYear() {
     const QString chosen = m_yearChooser->chooseBookingYear(DatenDir, FNr);
     if (chosen.isEmpty())
         return;
@@ -258,13 +244,12 @@ void TFormAuswertung::loadYear()
     runVehicle();
 }
 
-void TFormAuswertung::evaluateFleet()
-{
+void TFormAuswertung::evaluateFleet() {
     action(QStringLiteral("ActionReifen"))->setEnabled(false);
     resetEvaluation();
     const QList<PassSource> sources = fleetSources(DatenDir, m_year);
-    const bool done = runGuarded(m_context.prompts, this,
-                                 [this, &sources] { m_evaluation.runFleet(sources); });
+    const bool done =
+        runGuarded(m_context.prompts, this, [this, &sources] { m_evaluation.runFleet(sources); });
     showResults();
     if (!done)
         return;
@@ -274,22 +259,19 @@ void TFormAuswertung::evaluateFleet()
     m_kennzeichen->setText(QString::number(sources.size()));
 }
 
-void TFormAuswertung::openTyres()
-{
+void TFormAuswertung::openTyres() {
     if (m_tyreOpener)
         m_tyreOpener(FNr.trimmed(), m_evaluation.aktKm(), DatenDir);
 }
 
-EvaluationBoxes TFormAuswertung::shownBoxes() const
-{
+EvaluationBoxes TFormAuswertung::shownBoxes() const {
     return {m_kennzeichen->text(),
             m_jahr->text(),
             {m_diffKm->text(), m_kostenKm->text(), m_verbrauch->text(), m_literpreis->text(),
              m_literMax->text(), m_co2->text()}};
 }
 
-void TFormAuswertung::exportData()
-{
+void TFormAuswertung::exportData() {
     const QString path = m_context.prompts.saveFileName(
         this, QString(), evaluationExportPath(DatenDir, m_year, FNr), QString());
     if (path.trimmed().isEmpty())
@@ -300,17 +282,16 @@ void TFormAuswertung::exportData()
         m_context.prompts.error(this, createFileErrorMessage(path, reason));
 }
 
-void TFormAuswertung::printGrid()
-{
+void TFormAuswertung::printGrid() {
     QList<int> columnWidths;
     for (int column = 0; column < kGridSize; ++column)
         columnWidths << m_grid->columnWidth(column);
-    printEvaluation(m_context, this,
-                    evaluationPrintout(m_evaluation, shownBoxes(), m_co2Unit->text(), columnWidths));
+    printEvaluation(
+        m_context, this,
+        evaluationPrintout(m_evaluation, shownBoxes(), m_co2Unit->text(), columnWidths));
 }
 
-void TFormAuswertung::resizeEvent(QResizeEvent* event)
-{
+void TFormAuswertung::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const int columnWidth = valueColumnWidth(width());
     for (int column = 1; column < kGridSize; ++column)
@@ -318,8 +299,7 @@ void TFormAuswertung::resizeEvent(QResizeEvent* event)
     m_grid->verticalHeader()->setDefaultSectionSize(gridRowHeight(height()));
 }
 
-void TFormAuswertung::keyPressEvent(QKeyEvent* event)
-{
+void TFormAuswertung::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         m_context.prompts.showHelp(this, kHelpTopic);
         return;

@@ -18,9 +18,9 @@ int valueColumnWidth(int windowWidth);
 int gridRowHeight(int windowHeight);
 
 struct CellLook {
-    bool label = false; // row 0 or column 0: plain, left-aligned, grey
-    bool bold = false;  // every value but an empty one, and every total
-    bool total = false; // navy: the total row and column
+    bool label = false;    // row 0 or column 0: plain, left-aligned, grey
+    bool bold = false;     // every value but an empty one, and every total
+    bool total = false;    // navy: the total row and column
     bool markLeft = false; // a maroon line left of the total column
     bool markTop = false;  // a maroon line above the total row
 };

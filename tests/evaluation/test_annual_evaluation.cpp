@@ -9,15 +9,12 @@ namespace {
 
 // One booking line as the booking window writes it.
 QString booking(const QString& date, const QString& category, const QString& amount,
-                const QString& litres, const QString& km, const QString& previousKm)
-{
-    return QStringList{"3",    "AB-C 123", date,   category, amount,
-                       "text", "1",        litres, km,       previousKm}
+                const QString& litres, const QString& km, const QString& previousKm) {
+    return QStringList{"3", "AB-C 123", date, category, amount, "text", "1", litres, km, previousKm}
         .join(u';');
 }
 
-QByteArray bookingFile(const QStringList& lines, const char* lineEnd = "\r\n")
-{
+QByteArray bookingFile(const QStringList& lines, const char* lineEnd = "\r\n") {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += ansi(line) + lineEnd;
@@ -25,15 +22,13 @@ QByteArray bookingFile(const QStringList& lines, const char* lineEnd = "\r\n")
 }
 
 // The six figures and the CO2 unit, in the order the window shows them.
-QStringList figuresOf(const AnnualEvaluation& evaluation)
-{
+QStringList figuresOf(const AnnualEvaluation& evaluation) {
     const EvaluationFigures& f = evaluation.figures();
     return {f.km, f.costPerKm, f.consumption, f.litrePrice, f.litres, f.co2, evaluation.co2Unit()};
 }
 
 // Checks "column,row=text" entries against the grid.
-void verifyCells(const AnnualEvaluation& evaluation, const QStringList& checks)
-{
+void verifyCells(const AnnualEvaluation& evaluation, const QStringList& checks) {
     for (const QString& check : checks) {
         const QStringList place = check.section(u'=', 0, 0).split(u',');
         const QString expected = check.section(u'=', 1);
@@ -41,8 +36,7 @@ void verifyCells(const AnnualEvaluation& evaluation, const QStringList& checks)
     }
 }
 
-void verifyAllValueCells(const AnnualEvaluation& evaluation, const QString& text)
-{
+void verifyAllValueCells(const AnnualEvaluation& evaluation, const QString& text) {
     for (int column = 1; column < kGridSize; ++column)
         for (int row = 1; row < kGridSize; ++row)
             QCOMPARE(evaluation.cell(column, row), text);
@@ -68,8 +62,7 @@ private Q_SLOTS:
     void fiveMegabyteFile();
 };
 
-void TestAnnualEvaluation::labels()
-{
+void TestAnnualEvaluation::labels() {
     const AnnualEvaluation evaluation;
     QCOMPARE(evaluation.cell(0, 0), QStringLiteral("Kosten/Monat"));
     QCOMPARE(evaluation.cell(1, 0), QStringLiteral("  Jan"));
@@ -84,8 +77,7 @@ void TestAnnualEvaluation::labels()
     QCOMPARE(evaluation.co2Unit(), QStringLiteral("g"));
 }
 
-void TestAnnualEvaluation::vehicleRun_data()
-{
+void TestAnnualEvaluation::vehicleRun_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("co2");
     QTest::addColumn<QStringList>("cells");
@@ -103,8 +95,8 @@ void TestAnnualEvaluation::vehicleRun_data()
                        booking("11.02.2024", "Sonstiges", "5,00", "", "1000", "900"),
                        booking("11.02.2024", "kraftstoff", "6,00", "", "1000", "900"),
                        booking("20.03.2024", "Zubehör", "8,00", "", "1000", "900")}
-        << "" << QStringList{"1,2=20,00", "2,12=18,00", "2,1=0,00", "3,11=8,00", "13,2=20,00",
-                       "13,12=18,00", "1,13=20,00", "2,13=18,00", "13,13=46,00"}
+        << "" << QStringList{"1,2=20,00",   "2,12=18,00", "2,1=0,00",   "3,11=8,00",  "13,2=20,00",
+                             "13,12=18,00", "1,13=20,00", "2,13=18,00", "13,13=46,00"}
         << QStringList{"100", "0,46", "0,0", "0,00", "0,0", "", ""};
 
     QTest::newRow("litres of consumables do not count")
@@ -144,9 +136,10 @@ void TestAnnualEvaluation::vehicleRun_data()
     QTest::newRow("CO2 in tonnes")
         << QStringList{booking("01.01.2024", "Wartung", "1,00", "", "22000", "10000")} << "150"
         << QStringList{} << QStringList{"12000", "0,00", "0,0", "0,00", "0,0", "1,8", "t"};
-    QTest::newRow("CO2 in grams")
-        << QStringList{booking("01.01.2024", "Wartung", "1,00", "", "10005", "10000")} << "150"
-        << QStringList{} << QStringList{"5", "0,20", "0,0", "0,00", "0,0", "750,0", "g"};
+    QTest::newRow("CO2 in grams") << QStringList{booking("01.01.2024", "Wartung", "1,00", "",
+                                                         "10005", "10000")}
+                                  << "150" << QStringList{}
+                                  << QStringList{"5", "0,20", "0,0", "0,00", "0,0", "750,0", "g"};
     QTest::newRow("exactly a million grams stays in kg")
         << QStringList{booking("01.01.2024", "Wartung", "1,00", "", "20000", "10000")} << "100"
         << QStringList{} << QStringList{"10000", "0,00", "0,0", "0,00", "0,0", "1000,0", "kg"};
@@ -154,30 +147,28 @@ void TestAnnualEvaluation::vehicleRun_data()
         << QStringList{booking("01.01.2024", "Wartung", "1,00", "", "10010", "10000")} << "100"
         << QStringList{} << QStringList{"10", "0,10", "0,0", "0,00", "0,0", "1000,0", "g"};
     QTest::newRow("CO2 with decimals and blanks")
-        << QStringList{booking("01.01.2024", "Wartung", "1,00", "", "11000", "10000")}
-        << " 120,5 " << QStringList{}
-        << QStringList{"1000", "0,00", "0,0", "0,00", "0,0", "120,5", "kg"};
+        << QStringList{booking("01.01.2024", "Wartung", "1,00", "", "11000", "10000")} << " 120,5 "
+        << QStringList{} << QStringList{"1000", "0,00", "0,0", "0,00", "0,0", "120,5", "kg"};
 
     QTest::newRow("totals add the rounded cells")
         << QStringList{booking("03.01.2024", "Wartung", "0,004", "", "100", "100"),
                        booking("03.01.2024", "Reparatur", "0,004", "", "100", "100"),
                        booking("03.02.2024", "Pflege/Waschen", "0,004", "", "100", "100"),
                        booking("04.02.2024", "Pflege/Waschen", "0,004", "", "100", "100")}
-        << "" << QStringList{"1,4=0,00", "1,5=0,00", "1,13=0,00", "2,3=0,01", "2,13=0,01",
-                             "13,13=0,01"}
+        << ""
+        << QStringList{"1,4=0,00", "1,5=0,00", "1,13=0,00", "2,3=0,01", "2,13=0,01", "13,13=0,01"}
         << QStringList{"0", "0,00", "0,0", "0,00", "0,0", "", ""};
 
     QTest::newRow("fuel without litres")
         << QStringList{booking("01.05.2024", "Kraftstoff", "60,00", "", "10500", "10000")} << ""
-        << QStringList{"5,1=60,00"}
-        << QStringList{"500", "0,12", "0,0", "0,00", "0,0", "", ""};
+        << QStringList{"5,1=60,00"} << QStringList{"500", "0,12", "0,0", "0,00", "0,0", "", ""};
 
     QTest::newRow("fuel figures over the year")
         << QStringList{booking("10.01.2024", "Kraftstoff", "65,50", "45,3", "10600", "10000"),
                        booking("10.02.2024", "Kraftstoff", "70,10", "41,7", "11300", "10600"),
                        booking("10.02.2024", "Versicherung", "480,00", "", "11300", "11300")}
-        << "" << QStringList{"1,1=65,50", "2,1=70,10", "2,6=480,00", "2,13=550,10",
-                             "13,1=135,60", "13,13=615,60"}
+        << "" << QStringList{"1,1=65,50",   "2,1=70,10",   "2,6=480,00",
+                             "2,13=550,10", "13,1=135,60", "13,13=615,60"}
         << QStringList{"1300", "0,47", "6,7", "1,56", "87,0", "", ""};
 
     QTest::newRow("amount beyond float precision")
@@ -185,8 +176,7 @@ void TestAnnualEvaluation::vehicleRun_data()
         << QStringList{"1,8=131072,02"} << QStringList{"0", "0,00", "0,0", "0,00", "0,0", "", ""};
 }
 
-void TestAnnualEvaluation::vehicleRun()
-{
+void TestAnnualEvaluation::vehicleRun() {
     QFETCH(QStringList, lines);
     QFETCH(QString, co2);
     QFETCH(QStringList, cells);
@@ -204,8 +194,7 @@ void TestAnnualEvaluation::vehicleRun()
         QCOMPARE(evaluation.co2Unit(), figures[6]);
 }
 
-void TestAnnualEvaluation::missingFileLeavesEverythingAtReset()
-{
+void TestAnnualEvaluation::missingFileLeavesEverythingAtReset() {
     TestEnv env;
     env.writeData("Buch2023Kfz3.csv",
                   bookingFile({booking("01.01.2023", "Wartung", "1,00", "", "1500", "1000")}));
@@ -219,8 +208,7 @@ void TestAnnualEvaluation::missingFileLeavesEverythingAtReset()
     QCOMPARE(evaluation.aktKm(), 0);
 }
 
-void TestAnnualEvaluation::missingFilePassChangesNothing()
-{
+void TestAnnualEvaluation::missingFilePassChangesNothing() {
     TestEnv env;
     env.writeData("Buch2024Kfz3.csv",
                   bookingFile({booking("01.06.2024", "Wartung", "5,00", "", "1500", "1000")}));
@@ -234,8 +222,7 @@ void TestAnnualEvaluation::missingFilePassChangesNothing()
     QCOMPARE(evaluation.aktKm(), 1500);
 }
 
-void TestAnnualEvaluation::readsLfEndingsAndSkipsBlankLines()
-{
+void TestAnnualEvaluation::readsLfEndingsAndSkipsBlankLines() {
     TestEnv env;
     env.writeData("Buch2024Kfz3.csv",
                   bookingFile({booking("01.07.2024", "Zubehör", "19,99", "", "2000", "1900"), "",
@@ -247,13 +234,11 @@ void TestAnnualEvaluation::readsLfEndingsAndSkipsBlankLines()
     QCOMPARE(evaluation.figures().km, QStringLiteral("200"));
 }
 
-void TestAnnualEvaluation::badValueStopsTheRun_data()
-{
+void TestAnnualEvaluation::badValueStopsTheRun_data() {
     QTest::addColumn<QString>("badLine");
     QTest::addColumn<QString>("message");
-    QTest::newRow("km not an integer")
-        << booking("02.01.2024", "Wartung", "1,00", "", "12a", "100")
-        << "''12a'' ist kein gültiger Integer-Wert";
+    QTest::newRow("km not an integer") << booking("02.01.2024", "Wartung", "1,00", "", "12a", "100")
+                                       << "''12a'' ist kein gültiger Integer-Wert";
     QTest::newRow("reading before not an integer")
         << booking("02.01.2024", "Wartung", "1,00", "", "120", "1.000")
         << "''1.000'' ist kein gültiger Integer-Wert";
@@ -271,17 +256,15 @@ void TestAnnualEvaluation::badValueStopsTheRun_data()
     QTest::newRow("consumables litres are checked too")
         << booking("02.01.2024", "Betriebsstoffe", "1,00", "-", "120", "100")
         << "'-' ist kein gültiger Gleitkommawert";
-    QTest::newRow("line cut off before the readings")
-        << "3;AB-C 123;02.01.2024;Wartung;1,00" << "'''' ist kein gültiger Integer-Wert";
-    QTest::newRow("line without reading before")
-        << "3;AB-C 123;02.01.2024;Wartung;1,00;x;2;;120"
-        << "'''' ist kein gültiger Integer-Wert";
+    QTest::newRow("line cut off before the readings") << "3;AB-C 123;02.01.2024;Wartung;1,00"
+                                                      << "'''' ist kein gültiger Integer-Wert";
+    QTest::newRow("line without reading before") << "3;AB-C 123;02.01.2024;Wartung;1,00;x;2;;120"
+                                                 << "'''' ist kein gültiger Integer-Wert";
 }
 
 // A bad line stops the pass: cells, totals and figures keep their reset state,
 // but what the lines before it added stays in the tables, as a further pass shows.
-void TestAnnualEvaluation::badValueStopsTheRun()
-{
+void TestAnnualEvaluation::badValueStopsTheRun() {
     QFETCH(QString, badLine);
     QFETCH(QString, message);
     TestEnv env;
@@ -304,11 +287,10 @@ void TestAnnualEvaluation::badValueStopsTheRun()
     QCOMPARE(evaluation.cell(1, 4), QStringLiteral("11,00"));
 }
 
-void TestAnnualEvaluation::badCo2KeepsKmButNotTotals()
-{
+void TestAnnualEvaluation::badCo2KeepsKmButNotTotals() {
     TestEnv env;
-    env.writeData("Buch2024Kfz3.csv",
-                  bookingFile({booking("01.02.2024", "Kraftstoff", "40,00", "20,0", "900", "500")}));
+    env.writeData("Buch2024Kfz3.csv", bookingFile({booking("01.02.2024", "Kraftstoff", "40,00",
+                                                           "20,0", "900", "500")}));
     AnnualEvaluation evaluation;
     try {
         evaluation.runVehicle({env.dataFile("Buch2024Kfz3.csv"), "15O"});
@@ -322,18 +304,19 @@ void TestAnnualEvaluation::badCo2KeepsKmButNotTotals()
     QCOMPARE(figuresOf(evaluation).mid(0, 6), (QStringList{"400", "", "", "", "", ""}));
 }
 
-void TestAnnualEvaluation::fleetRunSumsVehicles()
-{
+void TestAnnualEvaluation::fleetRunSumsVehicles() {
     TestEnv env;
-    env.writeData("Buch2024Kfz1.csv",
-                  bookingFile({booking("01.03.2024", "Kraftstoff", "150,00", "60,0", "20600", "20000"),
-                               booking("01.04.2024", "Kraftstoff", "100,00", "40,0", "21000", "20600")}));
-    env.writeData("Buch2024Kfz2.csv",
-                  bookingFile({booking("01.03.2024", "Kraftstoff", "210,00", "140,0", "8000", "5000"),
-                               booking("01.03.2024", "Steuer", "140,00", "", "8000", "8000")}));
+    env.writeData(
+        "Buch2024Kfz1.csv",
+        bookingFile({booking("01.03.2024", "Kraftstoff", "150,00", "60,0", "20600", "20000"),
+                     booking("01.04.2024", "Kraftstoff", "100,00", "40,0", "21000", "20600")}));
+    env.writeData(
+        "Buch2024Kfz2.csv",
+        bookingFile({booking("01.03.2024", "Kraftstoff", "210,00", "140,0", "8000", "5000"),
+                     booking("01.03.2024", "Steuer", "140,00", "", "8000", "8000")}));
     AnnualEvaluation evaluation;
-    evaluation.runFleet({{env.dataFile("Buch2024Kfz1.csv"), "100"},
-                         {env.dataFile("Buch2024Kfz2.csv"), "200"}});
+    evaluation.runFleet(
+        {{env.dataFile("Buch2024Kfz1.csv"), "100"}, {env.dataFile("Buch2024Kfz2.csv"), "200"}});
 
     QCOMPARE(evaluation.cell(3, 1), QStringLiteral("360,00"));
     QCOMPARE(evaluation.cell(3, 7), QStringLiteral("140,00"));
@@ -344,16 +327,15 @@ void TestAnnualEvaluation::fleetRunSumsVehicles()
     QCOMPARE(evaluation.aktKm(), 8000);
 }
 
-void TestAnnualEvaluation::monthCarriesAcrossFilesAndRuns()
-{
+void TestAnnualEvaluation::monthCarriesAcrossFilesAndRuns() {
     TestEnv env;
     env.writeData("Buch2024Kfz1.csv",
                   bookingFile({booking("20.05.2024", "Wartung", "1,00", "", "100", "100")}));
     env.writeData("Buch2024Kfz2.csv",
                   bookingFile({booking("", "Wartung", "2,00", "", "100", "100")}));
     AnnualEvaluation evaluation;
-    evaluation.runFleet({{env.dataFile("Buch2024Kfz1.csv"), ""},
-                         {env.dataFile("Buch2024Kfz2.csv"), ""}});
+    evaluation.runFleet(
+        {{env.dataFile("Buch2024Kfz1.csv"), ""}, {env.dataFile("Buch2024Kfz2.csv"), ""}});
     QCOMPARE(evaluation.cell(5, 4), QStringLiteral("3,00"));
 
     evaluation.runVehicle({env.dataFile("Buch2024Kfz2.csv"), ""});
@@ -365,8 +347,7 @@ void TestAnnualEvaluation::monthCarriesAcrossFilesAndRuns()
     QCOMPARE(evaluation.cell(5, 4), QStringLiteral("0,00"));
 }
 
-void TestAnnualEvaluation::exportEncodingFollowsLastFileRead()
-{
+void TestAnnualEvaluation::exportEncodingFollowsLastFileRead() {
     TestEnv env;
     env.writeData("Buch2024Kfz1.csv",
                   "\xEF\xBB\xBF" + booking("01.01.2024", "Zubehör", "1,00", "", "1", "1").toUtf8());
@@ -377,8 +358,7 @@ void TestAnnualEvaluation::exportEncodingFollowsLastFileRead()
     QCOMPARE(evaluation.cell(1, 11), QStringLiteral("1,00"));
 }
 
-void TestAnnualEvaluation::fiveMegabyteFile()
-{
+void TestAnnualEvaluation::fiveMegabyteFile() {
     TestEnv env;
     QByteArray bytes;
     int lines = 0;
@@ -397,8 +377,7 @@ void TestAnnualEvaluation::fiveMegabyteFile()
     QCOMPARE(evaluation.figures().consumption, QStringLiteral("100,0"));
 }
 
-int runAnnualEvaluationTests(int argc, char** argv)
-{
+int runAnnualEvaluationTests(int argc, char** argv) {
     TestAnnualEvaluation test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -3,12 +3,12 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     prepareTestApplication();
     int failures = 0;
-    for (const auto run : {runAnnualEvaluationTests, runFleetFilesTests})
+    for (const auto run : {runAnnualEvaluationTests, runFleetFilesTests, runEvaluationPrintTests,
+                           runEvaluationWindowTests})
         failures += run(argc, argv);
     return failures;
 }

@@ -6,8 +6,7 @@
 
 namespace {
 
-QString vehicleLine(const QString& kfzNr, const QString& co2)
-{
+QString vehicleLine(const QString& kfzNr, const QString& co2) {
     QStringList fields(19);
     fields[0] = QStringLiteral("AB-C ") + kfzNr;
     fields[9] = kfzNr;
@@ -26,22 +25,32 @@ private Q_SLOTS:
     void withoutVehicleFileNoCo2();
 };
 
-void TestFleetFiles::vehicleNumberOfFileName_data()
-{
+void TestFleetFiles::vehicleNumberOfFileName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("number");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("as written") << "Buch2023Kfz3.csv" << "2023" << "3" << true;
-    QTest::newRow("any case") << "BUCH2023kfz12.CSV" << "2023" << "12" << true;
-    QTest::newRow("other year") << "Buch2022Kfz3.csv" << "2023" << "" << false;
-    QTest::newRow("other file") << "Auswertung2023Kfz3.csv" << "2023" << "" << false;
-    QTest::newRow("not csv") << "Buch2023Kfz3.csv.bak" << "2023" << "" << false;
-    QTest::newRow("no number") << "Buch2023Kfz.csv" << "2023" << "" << true;
+    QTest::newRow("as written") << "Buch2023Kfz3.csv"
+                                << "2023"
+                                << "3" << true;
+    QTest::newRow("any case") << "BUCH2023kfz12.CSV"
+                              << "2023"
+                              << "12" << true;
+    QTest::newRow("other year") << "Buch2022Kfz3.csv"
+                                << "2023"
+                                << "" << false;
+    QTest::newRow("other file") << "Auswertung2023Kfz3.csv"
+                                << "2023"
+                                << "" << false;
+    QTest::newRow("not csv") << "Buch2023Kfz3.csv.bak"
+                             << "2023"
+                             << "" << false;
+    QTest::newRow("no number") << "Buch2023Kfz.csv"
+                               << "2023"
+                               << "" << true;
 }
 
-void TestFleetFiles::vehicleNumberOfFileName()
-{
+void TestFleetFiles::vehicleNumberOfFileName() {
     QFETCH(QString, name);
     QFETCH(QString, year);
     QFETCH(QString, number);
@@ -54,8 +63,7 @@ void TestFleetFiles::vehicleNumberOfFileName()
 
 // The vehicle file lists the vehicles in another order than the files sort, and
 // vehicle 2 has no file: each file still gets its own vehicle's value.
-void TestFleetFiles::filesOfTheYearPairedByVehicleNumber()
-{
+void TestFleetFiles::filesOfTheYearPairedByVehicleNumber() {
     TestEnv env;
     env.writeData("Kfz.csv", ansi(QStringList{vehicleLine("3", "150"), vehicleLine("2", "999"), "",
                                               vehicleLine("12", "99,5"), vehicleLine("1", ""),
@@ -76,8 +84,7 @@ void TestFleetFiles::filesOfTheYearPairedByVehicleNumber()
     QCOMPARE(sources.first().bookingFile, env.dataFile("Buch2023Kfz1.csv"));
 }
 
-void TestFleetFiles::withoutVehicleFileNoCo2()
-{
+void TestFleetFiles::withoutVehicleFileNoCo2() {
     TestEnv env;
     env.writeData("Buch2024Kfz3.csv", QByteArray());
     const QList<PassSource> sources = fleetSources(env.context.paths.dataDir, "2024");
@@ -85,8 +92,7 @@ void TestFleetFiles::withoutVehicleFileNoCo2()
     QCOMPARE(sources.first().co2, QString());
 }
 
-int runFleetFilesTests(int argc, char** argv)
-{
+int runFleetFilesTests(int argc, char** argv) {
     TestFleetFiles test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -3,3 +3,5 @@
 
 int runAnnualEvaluationTests(int argc, char** argv);
 int runFleetFilesTests(int argc, char** argv);
+int runEvaluationPrintTests(int argc, char** argv);
+int runEvaluationWindowTests(int argc, char** argv);
