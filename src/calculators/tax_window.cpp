@@ -3,7 +3,7 @@
 #include "calculators/calculator_files.h"
 #include "calculators/calculator_form.h"
 #include "calculators/co2_emission.h"
-#include "calculators/focus_entry.h"
+#include "calculators/focus_watch.h"
 #include "calculators/vehicle_tax.h"
 #include "common/guarded.h"
 #include "common/number_format.h"
@@ -118,7 +118,7 @@ void TFormRechner::buildForm() {
     connect(menu.help, &QAction::triggered, this,
             [this] { m_context.prompts.showHelp(this, kCalculatorHelpTopic); });
     addHelpKey(*this, m_context.prompts, kCalculatorHelpTopic);
-    FocusEntry::watch(m_co2Total, [this] {
+    FocusWatch::onEnter(m_co2Total, [this] {
         if (m_co2Total->text().isEmpty())
             calculateCo2();
     });
