@@ -1,7 +1,9 @@
+#include "evaluation/evaluation_opener.h"
 #include "evaluation/evaluation_window.h"
 #include "evaluation/grid_look.h"
 #include "test_env.h"
 #include "test_suites.h"
+#include "ui/vehicle_window.h"
 
 #include <QPrinter>
 #include <QtTest>
@@ -100,6 +102,7 @@ class TestEvaluationWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void opensOnCurrentYearWithoutBookings();
+    void vehicleWindowOpensItForTheVehicleShown();
     void opensWithTheVehiclesBookings();
     void badBookingShowsMessageAndWindowStays();
     void loadYearCancelledChangesNothing();
@@ -149,6 +152,27 @@ void TestEvaluationWindow::opensOnCurrentYearWithoutBookings() {
     });
     f.env.prompts.execModal(f.window);
     QVERIFY_PROMPTS(f.env.prompts);
+}
+
+void TestEvaluationWindow::vehicleWindowOpensItForTheVehicleShown() {
+    TestEnv env;
+    TFormKfz vehicles(env.context);
+    vehicles.setFieldText(Kennzeichen, QStringLiteral("M-XY 77"));
+    vehicles.setFieldText(KfzNr, QStringLiteral("4"));
+    vehicles.setFieldText(CO2Emission, QStringLiteral("110"));
+    env.writeData("Buch2024Kfz4.csv",
+                  lines({booking("10.01.2024", "Wartung", "80,00", "", 20100, 20000)}));
+    TFormAuswertung window(env.context);
+    env.prompts.expectModal("TFormAuswertung", [&window, &env](QDialog&) {
+        QCOMPARE(window.findChild<QLineEdit*>("EditKennzeichen")->text(),
+                 QStringLiteral("M-XY 77"));
+        QCOMPARE(window.DatenDir, env.context.paths.dataDir);
+        QCOMPARE(window.findChild<QLineEdit*>("EditDiffKm")->text(), QStringLiteral("100"));
+        QCOMPARE(window.findChild<QLineEdit*>("EditCO2")->text(), QStringLiteral("11,0"));
+        QCOMPARE(window.findChild<QLabel*>("LabelCO2")->text(), QStringLiteral("kg"));
+    });
+    openEvaluationWindow(env.context, window, vehicles);
+    QVERIFY_PROMPTS(env.prompts);
 }
 
 void TestEvaluationWindow::opensWithTheVehiclesBookings() {
