@@ -8,7 +8,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     prepareTestApplication();
     int failures = 0;
-    for (const auto run : {runBookingFileTests, runBookingValuesTests, runBookingYearsTests})
+    for (const auto run : {runBookingFileTests, runBookingValuesTests, runBookingYearsTests,
+                             runBookingWindowTests})
         failures += run(argc, argv);
     return failures;
 }

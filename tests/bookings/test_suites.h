@@ -4,3 +4,4 @@
 int runBookingFileTests(int argc, char** argv);
 int runBookingValuesTests(int argc, char** argv);
 int runBookingYearsTests(int argc, char** argv);
+int runBookingWindowTests(int argc, char** argv);
