@@ -5,6 +5,8 @@
 #include "app/shared_access.h"
 #include "bookings/booking_opener.h"
 #include "bookings/booking_window.h"
+#include "evaluation/evaluation_opener.h"
+#include "evaluation/evaluation_window.h"
 #include "online/online_front.h"
 #include "store/backup_commands.h"
 #include "ui/path_info_window.h"
@@ -26,6 +28,7 @@ void TarvoApp::createWindows()
 {
     m_kfz = std::make_unique<TFormKfz>(m_context);
     m_buchen = std::make_unique<TFormBuchen>(m_context, m_kfz.get());
+    m_auswertung = std::make_unique<TFormAuswertung>(m_context, m_kfz.get());
     m_settingsWindow = std::make_unique<TFormSettings>(m_context);
     m_online = std::make_unique<OnlineFront>(m_context, *m_kfz);
     m_settings = std::make_unique<RunSettings>(m_context);
@@ -59,6 +62,10 @@ void TarvoApp::wireWindows()
     book->setEnabled(!m_kfz->readOnlyMode());
     connect(book, &QAction::triggered, this,
             [this] { openBookingWindow(m_context, *m_buchen, *m_kfz); });
+    QAction* evaluate = m_kfz->action(QStringLiteral("ActionAuswertungKosten"));
+    evaluate->setEnabled(true);
+    connect(evaluate, &QAction::triggered, this,
+            [this] { openEvaluationWindow(m_context, *m_auswertung, *m_kfz); });
 }
 
 void TarvoApp::show()

@@ -11,6 +11,7 @@
 class OnlineFront;
 class RunSettings;
 class SharedAccess;
+class TFormAuswertung;
 class TFormBuchen;
 class TFormKfz;
 class TFormSettings;
@@ -36,6 +37,7 @@ private:
     AppContext& m_context;
     std::unique_ptr<TFormKfz> m_kfz;
     std::unique_ptr<TFormBuchen> m_buchen; // with the booking list and year chooser
+    std::unique_ptr<TFormAuswertung> m_auswertung;
     std::unique_ptr<OnlineFront> m_online; // About box and start screen
     std::unique_ptr<TFormSettings> m_settingsWindow;
     std::unique_ptr<RunSettings> m_settings; // the settings file over the run
