@@ -3,13 +3,18 @@
 #include "app/data_dir_migration.h"
 #include "app/run_settings.h"
 #include "app/shared_access.h"
+#include "bookings/booking_list_window.h"
 #include "bookings/booking_opener.h"
 #include "bookings/booking_window.h"
 #include "evaluation/evaluation_opener.h"
 #include "evaluation/evaluation_window.h"
 #include "online/online_front.h"
+#include "printing/booking_list_print.h"
+#include "printing/print_job.h"
+#include "printing/vehicle_data_sheet.h"
 #include "store/backup_commands.h"
 #include "ui/path_info_window.h"
+#include "ui/vehicle_list_window.h"
 #include "ui/vehicle_window.h"
 
 #include <QAction>
@@ -27,6 +32,7 @@ TarvoApp::~TarvoApp() = default;
 void TarvoApp::createWindows()
 {
     m_kfz = std::make_unique<TFormKfz>(m_context);
+    m_kfzListe = std::make_unique<TFormKfzListe>(m_context, *m_kfz);
     m_buchen = std::make_unique<TFormBuchen>(m_context, m_kfz.get());
     m_auswertung = std::make_unique<TFormAuswertung>(m_context, m_kfz.get());
     m_settingsWindow = std::make_unique<TFormSettings>(m_context);
@@ -66,6 +72,18 @@ void TarvoApp::wireWindows()
     evaluate->setEnabled(true);
     connect(evaluate, &QAction::triggered, this,
             [this] { openEvaluationWindow(m_context, *m_auswertung, *m_kfz); });
+    for (const char* opener : {"ToolList", "ActionDatenListe"}) {
+        QAction* act = m_kfz->action(QLatin1String(opener));
+        act->setEnabled(true);
+        connect(act, &QAction::triggered, this, [this] { m_kfzListe->openList(); });
+    }
+    QAction* printSheet = m_kfz->action(QStringLiteral("ActionDatenDrucken"));
+    printSheet->setEnabled(true);
+    connect(printSheet, &QAction::triggered, this, [this] {
+        PrintRecordSheet(m_context, m_kfz.get(), vehicleDataSheet(m_kfz->shownRecord()));
+    });
+    m_buchen->bookingList().setPrintHandler(
+        [this](TFormBuchListe& list) { printBookingList(m_context, list); });
 }
 
 void TarvoApp::show()

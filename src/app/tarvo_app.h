@@ -15,6 +15,7 @@ class TFormAuswertung;
 class TFormBuchen;
 class TFormKfz;
 class TFormSettings;
+class TFormKfzListe;
 
 class TarvoApp : public QObject {
     Q_OBJECT
@@ -36,6 +37,7 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<TFormKfz> m_kfz;
+    std::unique_ptr<TFormKfzListe> m_kfzListe;
     std::unique_ptr<TFormBuchen> m_buchen; // with the booking list and year chooser
     std::unique_ptr<TFormAuswertung> m_auswertung;
     std::unique_ptr<OnlineFront> m_online; // About box and start screen

@@ -9,6 +9,15 @@ QString listTitle(ListKind kind) {
                                       : QStringLiteral("Fahrzeugliste");
 }
 
+ListTable makeListTable(const QStringList& captions, const QList<int>& widths,
+                        const QList<QStringList>& rows) {
+    ListTable table;
+    for (qsizetype c = 0; c < captions.size(); ++c)
+        table.columns.append({captions[c], widths.value(c)});
+    table.rows = rows;
+    return table;
+}
+
 namespace {
 
 int firstVerticalLine(ListKind kind) {

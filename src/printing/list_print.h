@@ -25,6 +25,10 @@ struct ListTable {
     QList<QStringList> rows; // one text per column; missing texts print empty
 };
 
+// A table from its column captions, screen widths and rows as shown.
+ListTable makeListTable(const QStringList& captions, const QList<int>& widths,
+                        const QList<QStringList>& rows);
+
 // The two lists printed this way differ in where the vertical lines start and
 // in the booking list's right-aligned amount and km columns, and in the title.
 enum class ListKind { Bookings, Vehicles };

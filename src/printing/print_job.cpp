@@ -39,16 +39,18 @@ bool PrintListview(AppContext& context, QWidget* parent, const ListTable& table,
 }
 
 ListTable listTableOf(const QTreeWidget& view) {
-    ListTable table;
-    const QTreeWidgetItem* header = view.headerItem();
-    for (int c = 0; c < view.columnCount(); ++c)
-        table.columns.append({header->text(c), view.columnWidth(c)});
+    QStringList captions;
+    QList<int> widths;
+    for (int c = 0; c < view.columnCount(); ++c) {
+        captions.append(view.headerItem()->text(c));
+        widths.append(view.columnWidth(c));
+    }
+    QList<QStringList> rows;
     for (int r = 0; r < view.topLevelItemCount(); ++r) {
-        const QTreeWidgetItem* item = view.topLevelItem(r);
         QStringList cells;
         for (int c = 0; c < view.columnCount(); ++c)
-            cells.append(item->text(c));
-        table.rows.append(cells);
+            cells.append(view.topLevelItem(r)->text(c));
+        rows.append(cells);
     }
-    return table;
+    return makeListTable(captions, widths, rows);
 }

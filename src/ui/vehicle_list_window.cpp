@@ -76,6 +76,8 @@ void TFormKfzListe::buildTable() {
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setHeaderLabels({QString(), QStringLiteral("Kennzeichen"),
                               QStringLiteral("Hersteller"), QStringLiteral("Typ")});
+    // The blank first column is only 2 pixels wide, below the header's usual minimum.
+    m_table->header()->setMinimumSectionSize(0);
     const int widths[] = {2, 85, 150, 100};
     for (int c = 0; c < 4; ++c)
         m_table->setColumnWidth(c, widths[c]);

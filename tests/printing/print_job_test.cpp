@@ -1,6 +1,8 @@
 // Printing through a real QPrinter writing PDF files, with the print dialog
 // answered by script.
 
+#include "bookings/booking_list_window.h"
+#include "printing/booking_list_print.h"
 #include "printing/print_job.h"
 #include "printing/printer_painter.h"
 #include "printing/vehicle_data_sheet.h"
@@ -149,5 +151,26 @@ void PrintJobTest::sheetsAndListsReachThePdf() {
     QVERIFY(pdfText(env.dataFile("empty.pdf")).trimmed().isEmpty());
     if (!QStandardPaths::findExecutable("pdfinfo").isEmpty())
         QCOMPARE(pdfPageCount(env.dataFile("empty.pdf")), 1);
+    QVERIFY_PROMPTS(env.prompts);
+}
+
+void PrintJobTest::bookingListPrintsItsRows() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    TestEnv env;
+    env.clock.set(QDate(2023, 12, 8));
+    TFormBuchListe list(env.prompts);
+    list.setBookings({"1;K-AB 123;03.02.2023;Kraftstoff;65,50;;1;40,2;10200;9800",
+                      "1;K-AB 123;15.01.2024;Wartung;-12,00;Rabatt;2;;10950;10200"});
+    list.setPrintHandler([&env](TFormBuchListe& shown) { printBookingList(env.context, shown); });
+    expectPdfPrinter(env, env.dataFile("bookings.pdf"));
+    list.findChild<QAction*>("ToolPrint")->trigger();
+
+    const QString text = pdfText(env.dataFile("bookings.pdf"));
+    for (const QString expected :
+         {"Buchungsliste", "BuchNr.", "Kostenart", "Betrag", "Kmstand", "03.02.2023", "65,50",
+          "-12,00", "10950", "Date: 08.12.2023 Page: 1 / 1"})
+        QVERIFY2(text.contains(expected), qPrintable(expected + " missing in:\n" + text));
+    QVERIFY(text.indexOf("65,50") < text.indexOf("-12,00"));
     QVERIFY_PROMPTS(env.prompts);
 }

@@ -42,4 +42,5 @@ private Q_SLOTS:
     void failingPrinterIsReported();
     void clippedTextStaysInsideItsCell();
     void sheetsAndListsReachThePdf();
+    void bookingListPrintsItsRows();
 };
