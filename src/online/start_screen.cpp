@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
 #include <QVBoxLayout>
 
 namespace {
@@ -134,6 +135,13 @@ void TFormFreeware::showEvent(QShowEvent* event)
     m_ticker.start();
 }
 
+void TFormFreeware::hideEvent(QHideEvent* event)
+{
+    m_ticker.stop();
+    m_pause.stop();
+    QDialog::hideEvent(event);
+}
+
 void TFormFreeware::tick()
 {
     m_counter = qMin(m_counter + 1, kStartScreenTicks);
@@ -152,8 +160,9 @@ void TFormFreeware::finishAfterPause()
     accept();
 }
 
-// The screen closes only by itself: F4 (Alt+F4) and Escape are swallowed, and
-// a close request from the window system is refused until the end.
+// The user cannot close the screen early: F4 (Alt+F4) and Escape are swallowed,
+// and a close request from the window system is refused until the end. The
+// program itself may still close it.
 void TFormFreeware::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F4 || event->key() == Qt::Key_Escape) {
@@ -165,10 +174,10 @@ void TFormFreeware::keyPressEvent(QKeyEvent* event)
 
 void TFormFreeware::closeEvent(QCloseEvent* event)
 {
-    if (m_finished)
-        QDialog::closeEvent(event);
-    else
+    if (event->spontaneous() && !m_finished)
         event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void TFormFreeware::paintEvent(QPaintEvent*)
