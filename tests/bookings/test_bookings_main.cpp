@@ -9,7 +9,8 @@ int main(int argc, char** argv)
     prepareTestApplication();
     int failures = 0;
     for (const auto run : {runBookingFileTests, runBookingValuesTests, runBookingYearsTests,
-                             runBookingWindowTests})
+                           runBookingListWindowTests, runBookingWindowTests,
+                           runBookingWindowYearsTests})
         failures += run(argc, argv);
     return failures;
 }

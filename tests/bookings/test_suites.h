@@ -4,4 +4,6 @@
 int runBookingFileTests(int argc, char** argv);
 int runBookingValuesTests(int argc, char** argv);
 int runBookingYearsTests(int argc, char** argv);
+int runBookingListWindowTests(int argc, char** argv);
 int runBookingWindowTests(int argc, char** argv);
+int runBookingWindowYearsTests(int argc, char** argv);
