@@ -141,7 +141,10 @@ PrintDocument layoutEvaluationPrint(const EvaluationPrintout& printout, const Pa
                 units.line(doc, 50, y - 3, rowEnd - 50, y - 3);
         }
         doc.setFont(large);
-        units.text(doc, width / 2 + kSummaryRightOfCentre - units.width(large, printout.summary), y,
+        // A summary longer than the room left of its end starts at the grid's
+        // left edge instead of running off the paper.
+        const int summaryEnd = width / 2 + kSummaryRightOfCentre;
+        units.text(doc, std::max(kGridLeft, summaryEnd - units.width(large, printout.summary)), y,
                    printout.summary);
         if (pageNumber < pages)
             doc.newPage();

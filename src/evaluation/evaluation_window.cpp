@@ -126,7 +126,7 @@ QTableWidget* TFormAuswertung::buildGrid() {
     grid->verticalHeader()->setMinimumSectionSize(1);
     grid->horizontalHeader()->setDefaultSectionSize(50);
     grid->verticalHeader()->setDefaultSectionSize(20);
-    grid->setColumnWidth(0, kOpenedLabelColumnWidth);
+    grid->setColumnWidth(0, kLabelColumnWidth);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFrameShape(QFrame::NoFrame);
@@ -186,10 +186,8 @@ void TFormAuswertung::showEvent(QShowEvent* event) {
 void TFormAuswertung::startOpening() {
     m_evaluation.restartMonth();
     showVehicleLabels();
-    resetEvaluation();
     m_year = QString::number(m_context.clock.today().year());
     m_jahr->setText(m_year);
-    m_grid->setColumnWidth(0, kOpenedLabelColumnWidth);
     m_grid->clearSelection();
     resize(kOpeningWidth, kOpeningHeight);
     if (const QScreen* shownOn = screen())
@@ -202,12 +200,6 @@ void TFormAuswertung::showVehicleLabels() {
     m_kennzeichen->setAccessibleName(kOneVehicleLabel);
     m_kennzeichen->setText(FKennzeich);
     action(QStringLiteral("ActionReifen"))->setEnabled(bool(m_tyreOpener));
-}
-
-void TFormAuswertung::resetEvaluation() {
-    m_evaluation.reset();
-    m_grid->setColumnWidth(0, kResetLabelColumnWidth);
-    showResults();
 }
 
 void TFormAuswertung::runVehicle() {
@@ -240,13 +232,11 @@ void TFormAuswertung::loadYear() {
     m_jahr->setText(m_year);
     // After a fleet run the window returns to its own vehicle.
     showVehicleLabels();
-    resetEvaluation();
     runVehicle();
 }
 
 void TFormAuswertung::evaluateFleet() {
     action(QStringLiteral("ActionReifen"))->setEnabled(false);
-    resetEvaluation();
     const QList<PassSource> sources = fleetSources(DatenDir, m_year);
     const bool done =
         runGuarded(m_context.prompts, this, [this, &sources] { m_evaluation.runFleet(sources); });

@@ -56,7 +56,6 @@ private:
     QLineEdit* addFigureBox(const QString& objectName);
     QTableWidget* buildGrid();
     void startOpening();
-    void resetEvaluation();
     void showVehicleLabels();
     void runVehicle();
     void showResults();

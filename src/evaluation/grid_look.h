@@ -4,9 +4,8 @@
 
 #include <QString>
 
-// The label column is narrow right after a reset and widened when the window opens.
-inline constexpr int kResetLabelColumnWidth = 70;
-inline constexpr int kOpenedLabelColumnWidth = 90;
+// Wide enough for " Pflege/Waschen" and " Betriebsstoffe" after every run.
+inline constexpr int kLabelColumnWidth = 90;
 inline constexpr int kOpeningWidth = 795;
 inline constexpr int kOpeningHeight = 450;
 

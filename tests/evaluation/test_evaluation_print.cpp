@@ -95,9 +95,15 @@ void TestEvaluationPrint::a4LandscapeFitsOnePage() {
     const PrintOp rule = opsOf(doc, PrintOp::Kind::Line).first();
     QCOMPARE(rule.at, QPoint(0, 100));
     QCOMPARE(rule.to, QPoint(2970, 100));
-    // The summary ends 500 right of the centre, below the 14th row.
+    // The summary ends 500 right of the centre, below the 14th row; one too long
+    // for that starts at the grid's left edge.
     const QString summary = printout().summary;
-    QCOMPARE(placesOf(doc, summary), QList<QPoint>{QPoint(1985 - 50 * int(summary.size()), 614)});
+    QCOMPARE(placesOf(doc, summary), QList<QPoint>{QPoint(120, 614)});
+    EvaluationPrintout shortSummary = printout();
+    shortSummary.summary = QStringLiteral("Laufleistung: 0");
+    QCOMPARE(
+        placesOf(layoutEvaluationPrint(shortSummary, a4Landscape(), metrics), "Laufleistung: 0"),
+        QList<QPoint>{QPoint(1985 - 15 * 50, 614)});
     const QList<PrintOp> fonts = opsOf(doc, PrintOp::Kind::SetFont);
     QCOMPARE(fonts.first().font.pointSize, 10);
     QCOMPARE(fonts[1].font.pointSize, 7);

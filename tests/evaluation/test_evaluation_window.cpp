@@ -109,6 +109,7 @@ private Q_SLOTS:
     void loadYearShowsOnlyThatYear();
     void fleetWithoutFiles();
     void fleetOverThreeFilesThenBackToOwnVehicle();
+    void fleetStopsAtBadBooking();
     void reopeningAfterFleetShowsVehicleAgain();
     void tyreWindowGetsVehicleAndReading();
     void exportOfFreshEvaluationByteForByte();
@@ -243,8 +244,8 @@ void TestEvaluationWindow::loadYearShowsOnlyThatYear() {
     QCOMPARE(f.cell(6, 7), QStringLiteral("99,00"));
     QCOMPARE(f.figures(), (QStringList{"5", "19,80", "0,0", "0,00", "0,0", "750,0"}));
     QCOMPARE(f.unit(), QStringLiteral("g"));
-    // The label column is narrow after a reset, as it is after every run but the first.
-    QCOMPARE(f.grid()->columnWidth(0), 70);
+    // The labels keep their full width after a reset, so none is cut off.
+    QCOMPARE(f.grid()->columnWidth(0), 90);
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
@@ -297,6 +298,28 @@ void TestEvaluationWindow::fleetOverThreeFilesThenBackToOwnVehicle() {
     QCOMPARE(f.text("EditKennzeichen"), QStringLiteral("AB-C 123"));
     QVERIFY(f.tyresEnabled());
     QCOMPARE(f.figures(), (QStringList{"500", "0,10", "6,0", "1,67", "30,0", "100,0"}));
+    QVERIFY_PROMPTS(f.env.prompts);
+}
+
+// The first file's sums stay on screen; the label and plate box keep the vehicle.
+void TestEvaluationWindow::fleetStopsAtBadBooking() {
+    Fixture f;
+    f.env.writeData("Buch2024Kfz1.csv",
+                    lines({booking("01.02.2024", "Wartung", "10,00", "", 1100, 1000)}));
+    f.env.writeData("Buch2024Kfz2.csv",
+                    lines({booking("01.02.2024", "Wartung", "5,00", "", 600, 500),
+                           booking("31.02.2024", "Wartung", "5,00", "", 700, 600)}));
+    f.window.show();
+    f.env.prompts.expectMessage(
+        MessageKind::Error, QStringLiteral("''31.02.2024'' ist keine gültige Datums-/Zeitangabe"));
+    f.trigger("ActionFuhrpark");
+    QVERIFY(f.window.isVisible());
+    QCOMPARE(f.label(), QStringLiteral("Fahzeug"));
+    QCOMPARE(f.text("EditKennzeichen"), QStringLiteral("AB-C 123"));
+    QCOMPARE(f.cell(2, 4), QStringLiteral("10,00"));
+    QCOMPARE(f.text("EditDiffKm"), QStringLiteral("100"));
+    QVERIFY(!f.tyresEnabled());
+    QCOMPARE(QDir(f.env.context.paths.dataDir).entryList(QDir::Files).size(), 2);
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
