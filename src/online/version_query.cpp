@@ -34,7 +34,7 @@ void VersionQuery::start(const QUrl& server, const QString& programFileName)
     m_reply.clear();
     m_request = versionRequest(server, programFileName);
     m_timeout.start(m_connectMs);
-    m_socket.connectToHost(server.host(), quint16(server.port(80)));
+    m_socket.connectToHost(server.host(), quint16(server.port(kHttpPort)));
 }
 
 void VersionQuery::onConnected()

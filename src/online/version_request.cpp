@@ -4,13 +4,11 @@
 
 namespace {
 
-constexpr int kDefaultHttpPort = 80;
-
 QByteArray hostHeaderValue(const QUrl& server)
 {
     QByteArray host = server.host(QUrl::FullyEncoded).toLatin1();
-    const int port = server.port(kDefaultHttpPort);
-    if (port != kDefaultHttpPort)
+    const int port = server.port(kHttpPort);
+    if (port != kHttpPort)
         host += ':' + QByteArray::number(port);
     return host;
 }

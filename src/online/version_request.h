@@ -7,6 +7,8 @@
 #include <QString>
 #include <QUrl>
 
+// Port of a server address that names none.
+inline constexpr int kHttpPort = 80;
 // Path of the form on the update server.
 inline constexpr const char* kVersionFormPath = "/resources/checkfree.php";
 // A reply longer than this is no version answer and is not read any further.
