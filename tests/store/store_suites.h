@@ -7,3 +7,4 @@ int runSharedLockTests(int argc, char** argv);
 int runFileRefreshTests(int argc, char** argv);
 int runSharedAccessTests(int argc, char** argv);
 int runPathInfoWindowTests(int argc, char** argv);
+int runRunSettingsTests(int argc, char** argv);
