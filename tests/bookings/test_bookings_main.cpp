@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     int failures = 0;
     for (const auto run : {runBookingFileTests, runBookingValuesTests, runBookingYearsTests,
                            runBookingListWindowTests, runBookingWindowTests,
-                           runBookingWindowYearsTests})
+                           runBookingWindowYearsTests, runBookingOpenerTests})
         failures += run(argc, argv);
     return failures;
 }

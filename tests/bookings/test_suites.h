@@ -7,3 +7,4 @@ int runBookingYearsTests(int argc, char** argv);
 int runBookingListWindowTests(int argc, char** argv);
 int runBookingWindowTests(int argc, char** argv);
 int runBookingWindowYearsTests(int argc, char** argv);
+int runBookingOpenerTests(int argc, char** argv);
