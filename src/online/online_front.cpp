@@ -22,7 +22,7 @@ OnlineFront::OnlineFront(AppContext& context, TFormKfz& kfz)
         act->setEnabled(true);
         connect(act, &QAction::triggered, this, command);
     };
-    wire("ActionUpdates", [this] { openHomePage(m_context.prompts); });
+    wire("ActionUpdates", [this] { Updates1Click(); });
     wire("ActionUeber", [this] { showAboutBox(); });
     if (auto* banner = kfz.findChild<QLabel*>(QStringLiteral("Banner")))
         setUpPartnerBanner(*banner, context.prompts);
@@ -38,6 +38,11 @@ void OnlineFront::startUpdateCheck()
 {
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     m_updateCheck->start(GetFileVersion(), programFile);
+}
+
+void OnlineFront::Updates1Click()
+{
+    openHomePage(m_context.prompts);
 }
 
 void OnlineFront::showAboutBox()

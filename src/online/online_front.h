@@ -24,6 +24,8 @@ public:
     void startUpdateCheck();
     // "Über...": the About box with the program version.
     void showAboutBox();
+    // "Nach Updates suchen": the maker's home page in the browser.
+    void Updates1Click();
 
     TAboutBox& aboutBox() { return *m_about; }
     TFormFreeware& startScreen() { return *m_startScreen; }
