@@ -3,7 +3,7 @@
 # Idempotent: when everything is present it only checks and returns.
 set -e
 PACKAGES="qt6-base-dev qt6-translations-l10n qt6-svg-dev libgl-dev cmake ninja-build g++ \
-xvfb xauth imagemagick poppler-utils fonts-dejavu-core"
+xvfb xauth imagemagick poppler-utils fonts-dejavu-core fonts-liberation"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
