@@ -50,6 +50,7 @@ TFormSettings::TFormSettings(AppContext& context, QWidget* parent)
     auto* usageRow = new QHBoxLayout(usage);
     usageRow->addWidget(m_single);
     usageRow->addWidget(m_multi);
+    usageRow->addStretch();
     form->addRow(usage);
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
