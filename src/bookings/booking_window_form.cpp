@@ -17,8 +17,7 @@
 
 namespace {
 
-QLineEdit* makeEdit(QWidget* parent, const char* objectName, const char* hint, bool readOnly)
-{
+QLineEdit* makeEdit(QWidget* parent, const char* objectName, const char* hint, bool readOnly) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
     edit->setToolTip(QString::fromUtf8(hint));
@@ -36,8 +35,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* objectName, const char* hint, b
 }
 
 // A caption before a field; the caption is the field's accessible name.
-QLabel* caption(QWidget* parent, const char* text, QWidget* field)
-{
+QLabel* caption(QWidget* parent, const char* text, QWidget* field) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setBuddy(field);
     field->setAccessibleName(label->text());
@@ -46,8 +44,7 @@ QLabel* caption(QWidget* parent, const char* text, QWidget* field)
 
 } // namespace
 
-void TFormBuchen::buildForm()
-{
+void TFormBuchen::buildForm() {
     auto* form = new GradientWidget(Qt::white, QColor(189, 191, 202), this);
     form->setObjectName(QStringLiteral("FormArea"));
 
@@ -74,8 +71,7 @@ void TFormBuchen::buildForm()
     m_betrag = makeEdit(form, "EditBetrag", "Bitte Betrag in der Form 10,59 € eingeben", false);
     m_liter = makeEdit(form, "EditLiter", "Geben Sie die Liter in der Form 0,00 an", false);
     m_proLiter = makeEdit(form, "EditProLiter", "Wird automatisch ausgefüllt", true);
-    m_comment =
-        makeEdit(form, "EditComment", "Geben Sie einen beliebigen Kommentar ein", false);
+    m_comment = makeEdit(form, "EditComment", "Geben Sie einen beliebigen Kommentar ein", false);
 
     auto* grid = new QGridLayout(form);
     grid->addWidget(caption(form, "BuchungsNr.", m_buchNr), 0, 0);
@@ -129,8 +125,7 @@ void TFormBuchen::buildForm()
 }
 
 QAction* TFormBuchen::makeAction(const char* objectName, const char* text,
-                                 void (TFormBuchen::*command)())
-{
+                                 void (TFormBuchen::*command)()) {
     auto* act = new QAction(QString::fromUtf8(text), this);
     act->setObjectName(QString::fromLatin1(objectName));
     if (command)
@@ -138,8 +133,7 @@ QAction* TFormBuchen::makeAction(const char* objectName, const char* text,
     return act;
 }
 
-void TFormBuchen::buildMenus(QMenuBar* bar)
-{
+void TFormBuchen::buildMenus(QMenuBar* bar) {
     bar->setObjectName(QStringLiteral("MenuBar"));
     QMenu* buchung = bar->addMenu(QStringLiteral("Buchung"));
     buchung->addAction(makeAction("ActionNeu", "Neu", &TFormBuchen::newEntry));
@@ -153,8 +147,7 @@ void TFormBuchen::buildMenus(QMenuBar* bar)
     QMenu* jahr = bar->addMenu(QStringLiteral("Jahr"));
     jahr->addAction(makeAction("ActionJahrAnlegen", "Anlegen", &TFormBuchen::createYear));
     jahr->addAction(makeAction("ActionJahrLaden", "Laden", &TFormBuchen::loadYear));
-    jahr->addAction(
-        makeAction("ActionAktuellesJahr", "Aktuelles Jahr", &TFormBuchen::currentYear));
+    jahr->addAction(makeAction("ActionAktuellesJahr", "Aktuelles Jahr", &TFormBuchen::currentYear));
 
     QMenu* extras = bar->addMenu(QStringLiteral("Extras"));
     m_tyresAction = makeAction("ActionReifendaten", "Reifendaten", &TFormBuchen::openTyres);
@@ -163,8 +156,7 @@ void TFormBuchen::buildMenus(QMenuBar* bar)
     extras->addAction(makeAction("ActionHilfe", "Hilfe", nullptr));
 }
 
-void TFormBuchen::buildToolbar(QToolBar* bar)
-{
+void TFormBuchen::buildToolbar(QToolBar* bar) {
     bar->setObjectName(QStringLiteral("ToolBar"));
     struct Button {
         const char* name;
@@ -189,8 +181,7 @@ void TFormBuchen::buildToolbar(QToolBar* bar)
     }
 }
 
-void TFormBuchen::buildStatusBar(QStatusBar* bar)
-{
+void TFormBuchen::buildStatusBar(QStatusBar* bar) {
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
     m_status = new QLabel(bar);

@@ -27,21 +27,20 @@ private Q_SLOTS:
     void lastAmount();
 };
 
-void TestBookingFile::parse_data()
-{
+void TestBookingFile::parse_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("fields");
     const QString ten = QStringLiteral("3;AB-CD 123;08.12.2023;Kraftstoff;65,50;Kraftstoff;17;45,3;"
                                        "48210;47650");
     QTest::newRow("ten fields") << ten
-                                << QStringList{"3",     "AB-CD 123", "08.12.2023", "Kraftstoff",
-                                               "65,50", "Kraftstoff", "17",        "45,3",
+                                << QStringList{"3",     "AB-CD 123",  "08.12.2023", "Kraftstoff",
+                                               "65,50", "Kraftstoff", "17",         "45,3",
                                                "48210", "47650"};
     QTest::newRow("no separator") << "garbage"
                                   << QStringList{"garbage", "", "", "", "", "", "", "", "", ""};
-    QTest::newRow("seven fields")
-        << "1;K;01.01.2024;Wartung;10,00;x;4"
-        << QStringList{"1", "K", "01.01.2024", "Wartung", "10,00", "x", "4", "", "", ""};
+    QTest::newRow("seven fields") << "1;K;01.01.2024;Wartung;10,00;x;4"
+                                  << QStringList{"1", "K", "01.01.2024", "Wartung", "10,00",
+                                                 "x", "4", "",           "",        ""};
     QTest::newRow("twelve fields read their first ten")
         << "1;K;d;c;5,00;k;2;;100;90;extra;more"
         << QStringList{"1", "K", "d", "c", "5,00", "k", "2", "", "100", "90"};
@@ -51,8 +50,7 @@ void TestBookingFile::parse_data()
     QTest::newRow("thirty fields") << thirty.join(u';') << thirty.mid(0, 10);
 }
 
-void TestBookingFile::parse()
-{
+void TestBookingFile::parse() {
     QFETCH(QString, line);
     QFETCH(QStringList, fields);
     const BuchRecord r = ParseBooking(line);
@@ -61,49 +59,48 @@ void TestBookingFile::parse()
              fields);
 }
 
-void TestBookingFile::formatTrimsAndKeepsSeparatorsOut()
-{
-    const BuchRecord r{" 3 ",    "AB;CD 1", "08.12.2023", "Kraftstoff", "65,50",
-                       "Tank; voll\r\n", "17", "45,3", "48210 ", "47650"};
+void TestBookingFile::formatTrimsAndKeepsSeparatorsOut() {
+    const BuchRecord r{" 3 ", "AB;CD 1", "08.12.2023", "Kraftstoff", "65,50", "Tank; voll\r\n",
+                       "17",  "45,3",    "48210 ",     "47650"};
     const QString line = FormatBooking(r);
     QCOMPARE(line, QStringLiteral("3;AB,CD 1;08.12.2023;Kraftstoff;65,50;Tank, voll;17;45,3;"
                                   "48210;47650"));
     QCOMPARE(ParseBooking(line).BuchNr, QStringLiteral("17"));
 }
 
-void TestBookingFile::pathAndCategories()
-{
+void TestBookingFile::pathAndCategories() {
     QCOMPARE(BookingFilePath("/data/", "2023", "3"), QStringLiteral("/data/Buch2023Kfz3.csv"));
     QCOMPARE(LastAmountPath("/data/", "Versicherung", "3"),
              QStringLiteral("/data/VersicherungKfz3.dat"));
     QCOMPARE(CostCategories(),
              (QStringList{"Kraftstoff", "Betriebsstoffe", "Pflege/Waschen", "Wartung", "Reparatur",
-                          "Versicherung", "Steuer", "Leasing", "Finanzierung", "Reifen",
-                          "Zubehör", "Sonstiges"}));
+                          "Versicherung", "Steuer", "Leasing", "Finanzierung", "Reifen", "Zubehör",
+                          "Sonstiges"}));
     QVERIFY(KeepsLitres("Kraftstoff") && KeepsLitres("Betriebsstoffe") && !KeepsLitres("Wartung"));
     QVERIFY(RemembersLastAmount("Steuer") && RemembersLastAmount("Finanzierung") &&
             !RemembersLastAmount("Reifen"));
 }
 
-void TestBookingFile::storedCategory_data()
-{
+void TestBookingFile::storedCategory_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("known") << "Zubehör" << "Zubehör";
-    QTest::newRow("unknown") << "Maut" << "Sonstiges";
-    QTest::newRow("other case") << "kraftstoff" << "Sonstiges";
-    QTest::newRow("empty") << "" << "Sonstiges";
+    QTest::newRow("known") << "Zubehör"
+                           << "Zubehör";
+    QTest::newRow("unknown") << "Maut"
+                             << "Sonstiges";
+    QTest::newRow("other case") << "kraftstoff"
+                                << "Sonstiges";
+    QTest::newRow("empty") << ""
+                           << "Sonstiges";
 }
 
-void TestBookingFile::storedCategory()
-{
+void TestBookingFile::storedCategory() {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     QCOMPARE(StoredCategory(typed), stored);
 }
 
-void TestBookingFile::readLineEnds_data()
-{
+void TestBookingFile::readLineEnds_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF") << QByteArray("a;1\r\nb;2\r\n") << QStringList{"a;1", "b;2"};
@@ -111,12 +108,11 @@ void TestBookingFile::readLineEnds_data()
     QTest::newRow("last line without end") << QByteArray("a;1\r\nb;2") << QStringList{"a;1", "b;2"};
     QTest::newRow("Windows-1252") << QByteArray("1;K;d;Zubeh\xF6r;5,00\r\n")
                                   << QStringList{"1;K;d;Zubehör;5,00"};
-    QTest::newRow("blank line kept in list") << QByteArray("a;1\r\n\r\nb;2\r\n")
-                                             << QStringList{"a;1", "", "b;2"};
+    QTest::newRow("blank line kept in list")
+        << QByteArray("a;1\r\n\r\nb;2\r\n") << QStringList{"a;1", "", "b;2"};
 }
 
-void TestBookingFile::readLineEnds()
-{
+void TestBookingFile::readLineEnds() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     TestEnv env;
@@ -126,8 +122,7 @@ void TestBookingFile::readLineEnds()
     QCOMPARE(file.lines, lines);
 }
 
-void TestBookingFile::byteOrderMarkKeptOnWriteBack()
-{
+void TestBookingFile::byteOrderMarkKeptOnWriteBack() {
     TestEnv env;
     const QString path = env.dataFile("Buch2024Kfz1.csv");
     env.writeData("Buch2024Kfz1.csv", QByteArray("\xEF\xBB\xBF") + "1;K;d;Zubehör;5,00;k;1\n");
@@ -139,8 +134,7 @@ void TestBookingFile::byteOrderMarkKeptOnWriteBack()
              QByteArray("\xEF\xBB\xBF") + "1;K;d;Zubehör;5,00;k;1\r\n1;K;d;Zubehör;6,00;k;2\r\n");
 }
 
-void TestBookingFile::missingFileIsEmptyYear()
-{
+void TestBookingFile::missingFileIsEmptyYear() {
     TestEnv env;
     TextFile file;
     file.lines << "stale";
@@ -150,8 +144,7 @@ void TestBookingFile::missingFileIsEmptyYear()
     QCOMPARE(FindBookingLine(file.lines, 1), -1);
 }
 
-void TestBookingFile::unwritableFileReportsError()
-{
+void TestBookingFile::unwritableFileReportsError() {
     TestEnv env;
     TextFile file;
     file.lines << "1;K;d;Wartung;5,00;k;1;;0;0";
@@ -160,8 +153,7 @@ void TestBookingFile::unwritableFileReportsError()
     QVERIFY(!error.isEmpty());
 }
 
-void TestBookingFile::numbering_data()
-{
+void TestBookingFile::numbering_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("highest");
     QTest::addColumn<int>("wanted");
@@ -176,8 +168,7 @@ void TestBookingFile::numbering_data()
         << QStringList{"", "1;K;d;c;1,00;k;2", "   ", "1;K;d;c;1,00;k; 7 "} << 7 << 7 << 3;
 }
 
-void TestBookingFile::numbering()
-{
+void TestBookingFile::numbering() {
     QFETCH(QStringList, lines);
     QFETCH(int, highest);
     QFETCH(int, wanted);
@@ -186,18 +177,18 @@ void TestBookingFile::numbering()
     QCOMPARE(FindBookingLine(lines, wanted), index);
 }
 
-void TestBookingFile::nonIntegerNumberStops_data()
-{
+void TestBookingFile::nonIntegerNumberStops_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("message");
-    QTest::newRow("text") << "1;K;d;c;1,00;k;zwölf" << "''zwölf'' ist kein gültiger Integer-Wert";
-    QTest::newRow("too few fields") << "1;K;d" << "'''' ist kein gültiger Integer-Wert";
+    QTest::newRow("text") << "1;K;d;c;1,00;k;zwölf"
+                          << "''zwölf'' ist kein gültiger Integer-Wert";
+    QTest::newRow("too few fields") << "1;K;d"
+                                    << "'''' ist kein gültiger Integer-Wert";
     const QString garbage = decodeText(QByteArray("\x01;\x02;\xFF;\x00;;\x7F;\x80\x9D;\x1A", 15));
     QTest::newRow("binary garbage") << garbage << integerErrorMessage(ParseBooking(garbage).BuchNr);
 }
 
-void TestBookingFile::nonIntegerNumberStops()
-{
+void TestBookingFile::nonIntegerNumberStops() {
     QFETCH(QString, line);
     QFETCH(QString, message);
     const QStringList lines{"1;K;d;c;1,00;k;1", line};
@@ -212,15 +203,14 @@ void TestBookingFile::nonIntegerNumberStops()
     }
 }
 
-void TestBookingFile::bigFileIsHandled()
-{
+void TestBookingFile::bigFileIsHandled() {
     TestEnv env;
     QByteArray bytes;
     int count = 0;
     while (bytes.size() < 5 * 1024 * 1024) {
         ++count;
-        bytes += "1;AB-CD 123;08.12.2023;Kraftstoff;65,50;Kraftstoff;" +
-                 QByteArray::number(count) + ";45,3;48210;47650\r\n";
+        bytes += "1;AB-CD 123;08.12.2023;Kraftstoff;65,50;Kraftstoff;" + QByteArray::number(count) +
+                 ";45,3;48210;47650\r\n";
     }
     env.writeData("Buch2024Kfz1.csv", bytes);
     TextFile file;
@@ -230,8 +220,7 @@ void TestBookingFile::bigFileIsHandled()
     QCOMPARE(FindBookingLine(file.lines, 1), 0);
 }
 
-void TestBookingFile::lastAmount()
-{
+void TestBookingFile::lastAmount() {
     TestEnv env;
     const QString dir = env.context.paths.dataDir;
     QVERIFY(!LoadLastAmount(dir, "Versicherung", "3"));
@@ -243,8 +232,7 @@ void TestBookingFile::lastAmount()
     QVERIFY(!LoadLastAmount(dir, "Versicherung", "4"));
 }
 
-int runBookingFileTests(int argc, char** argv)
-{
+int runBookingFileTests(int argc, char** argv) {
     TestBookingFile test;
     return QTest::qExec(&test, argc, argv);
 }

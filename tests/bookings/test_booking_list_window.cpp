@@ -25,21 +25,18 @@ const QStringList kLines = {
     "3;K;31.01.2023;Zubehör;5,00;c;2;;980;900",
 };
 
-QTreeWidget* table(QDialog& list)
-{
+QTreeWidget* table(QDialog& list) {
     return list.findChild<QTreeWidget*>("MyList");
 }
 
-QStringList column(QDialog& list, int c)
-{
+QStringList column(QDialog& list, int c) {
     QStringList cells;
     for (int i = 0; i < table(list)->topLevelItemCount(); ++i)
         cells << table(list)->topLevelItem(i)->text(c);
     return cells;
 }
 
-void clickHeader(QDialog& list, int c)
-{
+void clickHeader(QDialog& list, int c) {
     QHeaderView* header = table(list)->header();
     const QPoint at(header->sectionViewportPosition(c) + header->sectionSize(c) / 2,
                     header->height() / 2);
@@ -48,13 +45,12 @@ void clickHeader(QDialog& list, int c)
 
 } // namespace
 
-void TestBookingListWindow::columnsAndToolbar()
-{
+void TestBookingListWindow::columnsAndToolbar() {
     TestEnv env;
     TFormBuchListe list(env.prompts);
     QCOMPARE(list.windowTitle(), QStringLiteral("Buchungsliste"));
-    QCOMPARE(list.captions(), (QStringList{"", "BuchNr.", "Datum", "         Kostenart", "Betrag",
-                                           "Kmstand"}));
+    QCOMPARE(list.captions(),
+             (QStringList{"", "BuchNr.", "Datum", "         Kostenart", "Betrag", "Kmstand"}));
     QCOMPARE(list.columnWidths(), (QList<int>{2, 60, 80, 150, 80, 100}));
     list.setBookings(kLines);
     QCOMPARE(list.rows().size(), 3);
@@ -80,29 +76,24 @@ void TestBookingListWindow::columnsAndToolbar()
     QCOMPARE(printed, 1);
 }
 
-void TestBookingListWindow::sortByColumnClicks_data()
-{
+void TestBookingListWindow::sortByColumnClicks_data() {
     QTest::addColumn<QList<int>>("clicks");
     QTest::addColumn<int>("shown");
     QTest::addColumn<QStringList>("cells");
-    QTest::newRow("Kmstand as text") << QList<int>{5} << 5
-                                     << QStringList{"10200", "9500", "980"};
+    QTest::newRow("Kmstand as text") << QList<int>{5} << 5 << QStringList{"10200", "9500", "980"};
     QTest::newRow("BuchNr. as integer") << QList<int>{1} << 1 << QStringList{"2", "9", "10"};
     QTest::newRow("Datum") << QList<int>{2} << 2
                            << QStringList{"31.01.2023", "03.02.2023", "15.01.2024"};
-    QTest::newRow("Datum twice: newest first") << QList<int>{2, 2} << 2
-                                               << QStringList{"15.01.2024", "03.02.2023",
-                                                              "31.01.2023"};
+    QTest::newRow("Datum twice: newest first")
+        << QList<int>{2, 2} << 2 << QStringList{"15.01.2024", "03.02.2023", "31.01.2023"};
     QTest::newRow("Betrag") << QList<int>{4} << 4 << QStringList{"-12,00", "5,00", "65,50"};
-    QTest::newRow("Kostenart regardless of case") << QList<int>{3} << 3
-                                                  << QStringList{"kraftstoff", "Wartung",
-                                                                 "Zubehör"};
-    QTest::newRow("other column sorts ascending") << QList<int>{1, 1, 4} << 4
-                                                  << QStringList{"-12,00", "5,00", "65,50"};
+    QTest::newRow("Kostenart regardless of case")
+        << QList<int>{3} << 3 << QStringList{"kraftstoff", "Wartung", "Zubehör"};
+    QTest::newRow("other column sorts ascending")
+        << QList<int>{1, 1, 4} << 4 << QStringList{"-12,00", "5,00", "65,50"};
 }
 
-void TestBookingListWindow::sortByColumnClicks()
-{
+void TestBookingListWindow::sortByColumnClicks() {
     QFETCH(QList<int>, clicks);
     QFETCH(int, shown);
     QFETCH(QStringList, cells);
@@ -119,8 +110,7 @@ void TestBookingListWindow::sortByColumnClicks()
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestBookingListWindow::reopenedListSortsAscendingFirst()
-{
+void TestBookingListWindow::reopenedListSortsAscendingFirst() {
     TestEnv env;
     TFormBuchListe list(env.prompts);
     const QStringList oldestFirst{"31.01.2023", "03.02.2023", "15.01.2024"};
@@ -137,11 +127,11 @@ void TestBookingListWindow::reopenedListSortsAscendingFirst()
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestBookingListWindow::badDateStopsSort()
-{
+void TestBookingListWindow::badDateStopsSort() {
     TestEnv env;
     TFormBuchListe list(env.prompts);
-    list.setBookings({"3;K;15.01.2024;Wartung;65,50;a;1;;1;1", "3;K;gestern;Wartung;5,00;a;2;;1;1"});
+    list.setBookings(
+        {"3;K;15.01.2024;Wartung;65,50;a;1;;1;1", "3;K;gestern;Wartung;5,00;a;2;;1;1"});
     env.prompts.expectModal("TFormBuchListe", [&](QDialog& dialog) {
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         env.prompts.expectMessage(MessageKind::Error,
@@ -153,8 +143,7 @@ void TestBookingListWindow::badDateStopsSort()
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestBookingListWindow::takingABooking_data()
-{
+void TestBookingListWindow::takingABooking_data() {
     QTest::addColumn<QString>("tool");
     QTest::addColumn<bool>("select");
     QTest::addColumn<bool>("sortFirst");
@@ -165,8 +154,7 @@ void TestBookingListWindow::takingABooking_data()
     QTest::newRow("closed") << "ToolClose" << true << false << -1;
 }
 
-void TestBookingListWindow::takingABooking()
-{
+void TestBookingListWindow::takingABooking() {
     QFETCH(QString, tool);
     QFETCH(bool, select);
     QFETCH(bool, sortFirst);
@@ -187,8 +175,7 @@ void TestBookingListWindow::takingABooking()
     QVERIFY_PROMPTS(env.prompts);
 }
 
-int runBookingListWindowTests(int argc, char** argv)
-{
+int runBookingListWindowTests(int argc, char** argv) {
     TestBookingListWindow test;
     return QTest::qExec(&test, argc, argv);
 }

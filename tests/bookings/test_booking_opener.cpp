@@ -14,16 +14,16 @@ private Q_SLOTS:
     void mileageRaisedAndSaved();
 };
 
-void TestBookingOpener::mileageRaisedAndSaved_data()
-{
+void TestBookingOpener::mileageRaisedAndSaved_data() {
     QTest::addColumn<QString>("booked");
     QTest::addColumn<QString>("vehicleKm");
-    QTest::newRow("higher reading raises the mileage") << "48210" << "48210";
-    QTest::newRow("lower reading leaves it") << "47000" << "47.650";
+    QTest::newRow("higher reading raises the mileage") << "48210"
+                                                       << "48210";
+    QTest::newRow("lower reading leaves it") << "47000"
+                                             << "47.650";
 }
 
-void TestBookingOpener::mileageRaisedAndSaved()
-{
+void TestBookingOpener::mileageRaisedAndSaved() {
     QFETCH(QString, booked);
     QFETCH(QString, vehicleKm);
     BookingWindowDriver d;
@@ -49,8 +49,7 @@ void TestBookingOpener::mileageRaisedAndSaved()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-int runBookingOpenerTests(int argc, char** argv)
-{
+int runBookingOpenerTests(int argc, char** argv) {
     TestBookingOpener test;
     return QTest::qExec(&test, argc, argv);
 }

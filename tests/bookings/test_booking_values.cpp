@@ -30,8 +30,7 @@ namespace {
 const OptionalText kNoNumber = std::nullopt;
 }
 
-void TestBookingValues::amount_data()
-{
+void TestBookingValues::amount_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<OptionalText>("stored");
     QTest::newRow("thousands separator") << "1.234,5" << OptionalText("1234,50");
@@ -46,92 +45,101 @@ void TestBookingValues::amount_data()
     QTest::newRow("beyond a 32-bit float") << QString("1" + QString(40, '0')) << kNoNumber;
 }
 
-void TestBookingValues::amount()
-{
+void TestBookingValues::amount() {
     QFETCH(QString, typed);
     QFETCH(OptionalText, stored);
     QCOMPARE(CheckedAmount(typed), stored);
 }
 
-void TestBookingValues::litres_data()
-{
+void TestBookingValues::litres_data() {
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<OptionalText>("stored");
-    QTest::newRow("fuel rounds to one decimal") << "Kraftstoff" << "45,37" << OptionalText("45,4");
-    QTest::newRow("fuel without litres") << "Kraftstoff" << "" << OptionalText("0,0");
-    QTest::newRow("consumables keep litres") << " Betriebsstoffe " << "1" << OptionalText("1,0");
-    QTest::newRow("maintenance drops litres") << "Wartung" << "45" << OptionalText("");
-    QTest::newRow("other category drops garbage") << "Maut" << "x" << OptionalText("");
-    QTest::newRow("fuel with no number") << "Kraftstoff" << "viel" << kNoNumber;
+    QTest::newRow("fuel rounds to one decimal") << "Kraftstoff"
+                                                << "45,37" << OptionalText("45,4");
+    QTest::newRow("fuel without litres") << "Kraftstoff"
+                                         << "" << OptionalText("0,0");
+    QTest::newRow("consumables keep litres") << " Betriebsstoffe "
+                                             << "1" << OptionalText("1,0");
+    QTest::newRow("maintenance drops litres") << "Wartung"
+                                              << "45" << OptionalText("");
+    QTest::newRow("other category drops garbage") << "Maut"
+                                                  << "x" << OptionalText("");
+    QTest::newRow("fuel with no number") << "Kraftstoff"
+                                         << "viel" << kNoNumber;
 }
 
-void TestBookingValues::litres()
-{
+void TestBookingValues::litres() {
     QFETCH(QString, category);
     QFETCH(QString, typed);
     QFETCH(OptionalText, stored);
     QCOMPARE(CheckedLitres(category, typed), stored);
 }
 
-void TestBookingValues::litrePrice_data()
-{
+void TestBookingValues::litrePrice_data() {
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("litres");
     QTest::addColumn<OptionalText>("price");
-    QTest::newRow("fuel") << "65,50" << "45,4" << OptionalText("1,44");
-    QTest::newRow("no litres") << "65,50" << "" << OptionalText("");
-    QTest::newRow("zero litres") << "65,50" << "0,0" << OptionalText("");
-    QTest::newRow("litres zero without decimals") << "65,50" << "0" << OptionalText("");
-    QTest::newRow("division by zero") << "65,50" << "0,00" << kNoNumber;
-    QTest::newRow("empty amount") << "" << "45,4" << kNoNumber;
-    QTest::newRow("amount with thousands separator") << "1.234,50" << "10,0" << kNoNumber;
+    QTest::newRow("fuel") << "65,50"
+                          << "45,4" << OptionalText("1,44");
+    QTest::newRow("no litres") << "65,50"
+                               << "" << OptionalText("");
+    QTest::newRow("zero litres") << "65,50"
+                                 << "0,0" << OptionalText("");
+    QTest::newRow("litres zero without decimals") << "65,50"
+                                                  << "0" << OptionalText("");
+    QTest::newRow("division by zero") << "65,50"
+                                      << "0,00" << kNoNumber;
+    QTest::newRow("empty amount") << ""
+                                  << "45,4" << kNoNumber;
+    QTest::newRow("amount with thousands separator") << "1.234,50"
+                                                     << "10,0" << kNoNumber;
 }
 
-void TestBookingValues::litrePrice()
-{
+void TestBookingValues::litrePrice() {
     QFETCH(QString, amount);
     QFETCH(QString, litres);
     QFETCH(OptionalText, price);
     QCOMPARE(LitrePrice(amount, litres), price);
 }
 
-void TestBookingValues::mileageJump()
-{
+void TestBookingValues::mileageJump() {
     QVERIFY(!IsLargeMileageJump(11000, 10000));
     QVERIFY(IsLargeMileageJump(11001, 10000));
     QVERIFY(!IsLargeMileageJump(5000, 10000));
     QVERIFY(IsLargeMileageJump(std::numeric_limits<int>::max(), std::numeric_limits<int>::min()));
 }
 
-void TestBookingValues::sortOrder_data()
-{
+void TestBookingValues::sortOrder_data() {
     QTest::addColumn<int>("column");
     QTest::addColumn<bool>("descending");
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QStringList>("sorted");
-    QTest::newRow("km by text") << int(BookingColumn::Km) << false << QStringList{"9500", "10200", "980"}
+    QTest::newRow("km by text") << int(BookingColumn::Km) << false
+                                << QStringList{"9500", "10200", "980"}
                                 << QStringList{"10200", "9500", "980"};
-    QTest::newRow("number as integer") << int(BookingColumn::BuchNr) << false
-                                       << QStringList{"10", "9", "x", "-1"}
-                                       << QStringList{"-1", "x", "9", "10"};
-    QTest::newRow("number descending") << int(BookingColumn::BuchNr) << true << QStringList{"9", "10", "1"}
-                                       << QStringList{"10", "9", "1"};
+    QTest::newRow("number as integer")
+        << int(BookingColumn::BuchNr) << false << QStringList{"10", "9", "x", "-1"}
+        << QStringList{"-1", "x", "9", "10"};
+    QTest::newRow("number descending")
+        << int(BookingColumn::BuchNr) << true << QStringList{"9", "10", "1"}
+        << QStringList{"10", "9", "1"};
     QTest::newRow("date") << int(BookingColumn::Datum) << false
                           << QStringList{"15.01.2024", "03.02.2023", "31.01.2023"}
                           << QStringList{"31.01.2023", "03.02.2023", "15.01.2024"};
     QTest::newRow("date descending") << int(BookingColumn::Datum) << true
                                      << QStringList{"03.02.2023", "15.01.2024", "31.01.2023"}
                                      << QStringList{"15.01.2024", "03.02.2023", "31.01.2023"};
-    QTest::newRow("amount") << int(BookingColumn::Betrag) << false << QStringList{"65,50", "5,00", "-12,00"}
+    QTest::newRow("amount") << int(BookingColumn::Betrag) << false
+                            << QStringList{"65,50", "5,00", "-12,00"}
                             << QStringList{"-12,00", "5,00", "65,50"};
     QTest::newRow("text regardless of case A to Z")
-        << int(BookingColumn::Kostenart) << false << QStringList{"wartung", "Zubehör", "Kraftstoff", "Öl"}
+        << int(BookingColumn::Kostenart) << false
+        << QStringList{"wartung", "Zubehör", "Kraftstoff", "Öl"}
         << QStringList{"Kraftstoff", "wartung", "Zubehör", "Öl"};
 }
 
-void TestBookingValues::sortOrder()
-{
+void TestBookingValues::sortOrder() {
     QFETCH(int, column);
     QFETCH(bool, descending);
     QFETCH(QStringList, cells);
@@ -142,16 +150,16 @@ void TestBookingValues::sortOrder()
     QCOMPARE(result, sorted);
 }
 
-void TestBookingValues::badCellStopsSort_data()
-{
+void TestBookingValues::badCellStopsSort_data() {
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("message");
-    QTest::newRow("date") << int(BookingColumn::Datum) << "''kaputt'' ist keine gültige Datums-/Zeitangabe";
-    QTest::newRow("amount") << int(BookingColumn::Betrag) << "'kaputt' ist kein gültiger Gleitkommawert";
+    QTest::newRow("date") << int(BookingColumn::Datum)
+                          << "''kaputt'' ist keine gültige Datums-/Zeitangabe";
+    QTest::newRow("amount") << int(BookingColumn::Betrag)
+                            << "'kaputt' ist kein gültiger Gleitkommawert";
 }
 
-void TestBookingValues::badCellStopsSort()
-{
+void TestBookingValues::badCellStopsSort() {
     QFETCH(int, column);
     QFETCH(QString, message);
     try {
@@ -162,8 +170,7 @@ void TestBookingValues::badCellStopsSort()
     }
 }
 
-void TestBookingValues::sortStateStartsAscending()
-{
+void TestBookingValues::sortStateStartsAscending() {
     BookingSortState state;
     state.reset();
     state.click(BookingColumn::Datum);
@@ -179,8 +186,7 @@ void TestBookingValues::sortStateStartsAscending()
     QCOMPARE(state.column(), int(BookingColumn::Betrag));
 }
 
-int runBookingValuesTests(int argc, char** argv)
-{
+int runBookingValuesTests(int argc, char** argv) {
     TestBookingValues test;
     return QTest::qExec(&test, argc, argv);
 }

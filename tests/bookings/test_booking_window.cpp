@@ -39,15 +39,15 @@ private Q_SLOTS:
 
 namespace {
 
-const QString kFillMessage = QStringLiteral("Bitte Buchungsfelder korrekt und vollständig ausfüllen!");
+const QString kFillMessage =
+    QStringLiteral("Bitte Buchungsfelder korrekt und vollständig ausfüllen!");
 const QString kDistanceQuestion =
     QStringLiteral("Mehr als 1000 Km Differenz zum alten Kmstand. Ist diese Angabe korrekt?");
 const QString kMileageQuestion =
     QStringLiteral("Wenn Sie den Kmstand nicht aktualisieren, sind keine Verbrauchsberechnungen "
                    "möglich! Wollen Sie den KmStand jetzt korrigieren?");
 
-QStringList texts(const QList<QAction*>& actions)
-{
+QStringList texts(const QList<QAction*>& actions) {
     QStringList result;
     for (const QAction* a : actions)
         result << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -56,8 +56,7 @@ QStringList texts(const QList<QAction*>& actions)
 
 } // namespace
 
-void TestBookingWindow::controlsMenusAndToolbar()
-{
+void TestBookingWindow::controlsMenusAndToolbar() {
     BookingWindowDriver d;
     QCOMPARE(d.window.windowTitle(), QStringLiteral("Buchen"));
     const QList<std::pair<const char*, QString>> hints = {
@@ -120,8 +119,7 @@ void TestBookingWindow::controlsMenusAndToolbar()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::firstFuelBookingCreatesFile()
-{
+void TestBookingWindow::firstFuelBookingCreatesFile() {
     BookingWindowDriver d;
     const int kmStand = d.open(
         [&] {
@@ -157,32 +155,47 @@ void TestBookingWindow::firstFuelBookingCreatesFile()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::storedFormats_data()
-{
+void TestBookingWindow::storedFormats_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("litres");
     QTest::addColumn<QString>("line");
-    QTest::newRow("thousands separator") << "Reparatur" << "1.234,5" << ""
+    QTest::newRow("thousands separator") << "Reparatur"
+                                         << "1.234,5"
+                                         << ""
                                          << "Reparatur;1234,50;Reparatur;1;;47700;47650";
     QTest::newRow("point typed as decimal separator")
-        << "Pflege/Waschen" << "10.59" << "" << "Pflege/Waschen;1059,00;Pflege/Waschen;1;;47700;47650";
-    QTest::newRow("32-bit float") << "Zubehör" << "131072,01" << ""
+        << "Pflege/Waschen"
+        << "10.59"
+        << ""
+        << "Pflege/Waschen;1059,00;Pflege/Waschen;1;;47700;47650";
+    QTest::newRow("32-bit float") << "Zubehör"
+                                  << "131072,01"
+                                  << ""
                                   << "Zubehör;131072,02;Zubehör;1;;47700;47650";
-    QTest::newRow("exact cents") << "Zubehör" << "99999,99" << ""
+    QTest::newRow("exact cents") << "Zubehör"
+                                 << "99999,99"
+                                 << ""
                                  << "Zubehör;99999,99;Zubehör;1;;47700;47650";
-    QTest::newRow("maintenance drops litres") << "Wartung" << "10" << "45"
+    QTest::newRow("maintenance drops litres") << "Wartung"
+                                              << "10"
+                                              << "45"
                                               << "Wartung;10,00;Wartung;1;;47700;47650";
-    QTest::newRow("fuel without litres") << "Kraftstoff" << "10" << ""
+    QTest::newRow("fuel without litres") << "Kraftstoff"
+                                         << "10"
+                                         << ""
                                          << "Kraftstoff;10,00;Kraftstoff;1;0,0;47700;47650";
-    QTest::newRow("negative amount") << "Betriebsstoffe" << "-12" << "1,25"
+    QTest::newRow("negative amount") << "Betriebsstoffe"
+                                     << "-12"
+                                     << "1,25"
                                      << "Betriebsstoffe;-12,00;Betriebsstoffe;1;1,3;47700;47650";
-    QTest::newRow("unknown category typed") << "Maut" << "8" << ""
+    QTest::newRow("unknown category typed") << "Maut"
+                                            << "8"
+                                            << ""
                                             << "Sonstiges;8,00;;1;;47700;47650";
 }
 
-void TestBookingWindow::storedFormats()
-{
+void TestBookingWindow::storedFormats() {
     QFETCH(QString, kind);
     QFETCH(QString, amount);
     QFETCH(QString, litres);
@@ -196,8 +209,7 @@ void TestBookingWindow::storedFormats()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::distanceQuestion_data()
-{
+void TestBookingWindow::distanceQuestion_data() {
     QTest::addColumn<QString>("km");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<Answer>("answer");
@@ -207,8 +219,7 @@ void TestBookingWindow::distanceQuestion_data()
     QTest::newRow("1001 more, refused") << "11001" << true << Answer::No << false;
 }
 
-void TestBookingWindow::distanceQuestion()
-{
+void TestBookingWindow::distanceQuestion() {
     QFETCH(QString, km);
     QFETCH(bool, asked);
     QFETCH(Answer, answer);
@@ -232,8 +243,7 @@ void TestBookingWindow::distanceQuestion()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly_data()
-{
+void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("editing");
     QTest::addColumn<bool>("asked");
@@ -244,8 +254,7 @@ void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly_data()
     QTest::newRow("fuel being edited") << "Kraftstoff" << true << false << Answer::Ok;
 }
 
-void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly()
-{
+void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly() {
     QFETCH(QString, kind);
     QFETCH(bool, editing);
     QFETCH(bool, asked);
@@ -277,8 +286,8 @@ void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly()
         "10000");
     const QString litres = kind == "Kraftstoff" ? "0,0" : "";
     const QString saved = QStringLiteral("3;AB-CD 123;%1;%2;20,00;%2;%3;%4;10000;%5")
-                              .arg(editing ? "01.03.2024" : "15.03.2024", kind,
-                                   editing ? "1" : "2", litres, editing ? "8000" : "10000");
+                              .arg(editing ? "01.03.2024" : "15.03.2024", kind, editing ? "1" : "2",
+                                   litres, editing ? "8000" : "10000");
     QStringList expected;
     if (!editing)
         expected << old;
@@ -288,8 +297,7 @@ void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::incompleteEntriesAreKept_data()
-{
+void TestBookingWindow::incompleteEntriesAreKept_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("km");
     QTest::addColumn<QString>("amount");
@@ -301,26 +309,46 @@ void TestBookingWindow::incompleteEntriesAreKept_data()
                                 "Buchung nicht gespeichert werden!";
     const QString litresError = "Ungültige Literangabe. Bitte korrigieren, sonst kann ihre Buchung "
                                 "nicht gespeichert werden!";
-    QTest::newRow("amount no number") << "Wartung" << "100" << "zehn" << "" << "1.3.2024"
-                                      << MessageKind::Error << amountError;
-    QTest::newRow("amount zero") << "Wartung" << "100" << "0" << "" << "1.3.2024"
-                                 << MessageKind::Error << kFillMessage;
-    QTest::newRow("no category") << "" << "100" << "5" << "" << "1.3.2024" << MessageKind::Error
-                                 << kFillMessage;
-    QTest::newRow("no date") << "Wartung" << "100" << "5" << "" << " " << MessageKind::Error
-                             << kFillMessage;
-    QTest::newRow("fuel litres no number") << "Kraftstoff" << "100" << "5" << "viel"
+    QTest::newRow("amount no number") << "Wartung"
+                                      << "100"
+                                      << "zehn"
+                                      << ""
+                                      << "1.3.2024" << MessageKind::Error << amountError;
+    QTest::newRow("amount zero") << "Wartung"
+                                 << "100"
+                                 << "0"
+                                 << ""
+                                 << "1.3.2024" << MessageKind::Error << kFillMessage;
+    QTest::newRow("no category") << ""
+                                 << "100"
+                                 << "5"
+                                 << ""
+                                 << "1.3.2024" << MessageKind::Error << kFillMessage;
+    QTest::newRow("no date") << "Wartung"
+                             << "100"
+                             << "5"
+                             << ""
+                             << " " << MessageKind::Error << kFillMessage;
+    QTest::newRow("fuel litres no number") << "Kraftstoff"
+                                           << "100"
+                                           << "5"
+                                           << "viel"
                                            << "1.3.2024" << MessageKind::Error << litresError;
-    QTest::newRow("odometer empty") << "Wartung" << "" << "5" << "" << "1.3.2024"
-                                    << MessageKind::Error
-                                    << "'''' ist kein gültiger Integer-Wert";
-    QTest::newRow("odometer with point") << "Wartung" << "10.000" << "5" << "" << "1.3.2024"
-                                         << MessageKind::Error
-                                         << "''10.000'' ist kein gültiger Integer-Wert";
+    QTest::newRow("odometer empty")
+        << "Wartung"
+        << ""
+        << "5"
+        << ""
+        << "1.3.2024" << MessageKind::Error << "'''' ist kein gültiger Integer-Wert";
+    QTest::newRow("odometer with point")
+        << "Wartung"
+        << "10.000"
+        << "5"
+        << ""
+        << "1.3.2024" << MessageKind::Error << "''10.000'' ist kein gültiger Integer-Wert";
 }
 
-void TestBookingWindow::incompleteEntriesAreKept()
-{
+void TestBookingWindow::incompleteEntriesAreKept() {
     QFETCH(QString, kind);
     QFETCH(QString, km);
     QFETCH(QString, amount);
@@ -345,8 +373,7 @@ void TestBookingWindow::incompleteEntriesAreKept()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::odometerLeftWithLetters()
-{
+void TestBookingWindow::odometerLeftWithLetters() {
     BookingWindowDriver d;
     d.open([&] {
         d.type("EditKm", "12a");
@@ -360,8 +387,7 @@ void TestBookingWindow::odometerLeftWithLetters()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::litrePriceFailure()
-{
+void TestBookingWindow::litrePriceFailure() {
     BookingWindowDriver d;
     d.open([&] {
         d.choose("Kraftstoff");
@@ -376,8 +402,7 @@ void TestBookingWindow::litrePriceFailure()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::lastAmountPrefillAndSave()
-{
+void TestBookingWindow::lastAmountPrefillAndSave() {
     BookingWindowDriver d;
     d.env.writeData("SteuerKfz3.dat", "210,00\r\n");
     d.open([&] {
@@ -402,8 +427,7 @@ void TestBookingWindow::lastAmountPrefillAndSave()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::emptyVehicleNumberSavesNothing()
-{
+void TestBookingWindow::emptyVehicleNumberSavesNothing() {
     BookingWindowDriver d;
     d.open(
         [&] {
@@ -420,8 +444,7 @@ void TestBookingWindow::emptyVehicleNumberSavesNothing()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::tyreBookingOffersTyreData()
-{
+void TestBookingWindow::tyreBookingOffersTyreData() {
     BookingWindowDriver d;
     d.open([&] {
         // Without a tyre window nothing is asked.
@@ -451,8 +474,7 @@ void TestBookingWindow::tyreBookingOffersTyreData()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::editingKeepsPlaceAndField10()
-{
+void TestBookingWindow::editingKeepsPlaceAndField10() {
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Kraftstoff;60,00;erste;1;40,0;47000;46500",
                      "3;AB-CD 123;20.01.2024;Kraftstoff;65,50;zweite;2;45,4;47500;47000",
@@ -487,8 +509,7 @@ void TestBookingWindow::editingKeepsPlaceAndField10()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::listWithoutChoiceGoesToNewEntry()
-{
+void TestBookingWindow::listWithoutChoiceGoesToNewEntry() {
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500"});
     d.open([&] {
@@ -502,17 +523,17 @@ void TestBookingWindow::listWithoutChoiceGoesToNewEntry()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::numberingAfterDeleting_data()
-{
+void TestBookingWindow::numberingAfterDeleting_data() {
     QTest::addColumn<int>("deleted");
     QTest::addColumn<QString>("nextNumber");
     QTest::addColumn<QString>("shownAfterDeleting");
-    QTest::newRow("highest number is taken again") << 3 << "3" << "1";
-    QTest::newRow("other number leaves a gap") << 1 << "4" << "2";
+    QTest::newRow("highest number is taken again") << 3 << "3"
+                                                   << "1";
+    QTest::newRow("other number leaves a gap") << 1 << "4"
+                                               << "2";
 }
 
-void TestBookingWindow::numberingAfterDeleting()
-{
+void TestBookingWindow::numberingAfterDeleting() {
     QFETCH(int, deleted);
     QFETCH(QString, nextNumber);
     QFETCH(QString, shownAfterDeleting);
@@ -542,8 +563,7 @@ void TestBookingWindow::numberingAfterDeleting()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::deletingLastBookingOfYear()
-{
+void TestBookingWindow::deletingLastBookingOfYear() {
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500"});
     d.open([&] {
@@ -564,8 +584,7 @@ void TestBookingWindow::deletingLastBookingOfYear()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::deletingInNewEntryWritesNothing()
-{
+void TestBookingWindow::deletingInNewEntryWritesNothing() {
     BookingWindowDriver d;
     const QString line = "3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500";
     d.writeBookings({line});
@@ -585,8 +604,7 @@ void TestBookingWindow::deletingInNewEntryWritesNothing()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::finishAsksToSaveWhenChanged_data()
-{
+void TestBookingWindow::finishAsksToSaveWhenChanged_data() {
     QTest::addColumn<bool>("typed");
     QTest::addColumn<Answer>("answer");
     QTest::newRow("changed, save") << true << Answer::Yes;
@@ -594,8 +612,7 @@ void TestBookingWindow::finishAsksToSaveWhenChanged_data()
     QTest::newRow("unchanged") << false << Answer::Ok;
 }
 
-void TestBookingWindow::finishAsksToSaveWhenChanged()
-{
+void TestBookingWindow::finishAsksToSaveWhenChanged() {
     QFETCH(bool, typed);
     QFETCH(Answer, answer);
     BookingWindowDriver d;
@@ -611,8 +628,7 @@ void TestBookingWindow::finishAsksToSaveWhenChanged()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::enterMovesOn()
-{
+void TestBookingWindow::enterMovesOn() {
     BookingWindowDriver d;
     d.open([&] {
         d.window.activateWindow();
@@ -644,8 +660,7 @@ void TestBookingWindow::enterMovesOn()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::unwritableFileKeepsBookingForNextSave()
-{
+void TestBookingWindow::unwritableFileKeepsBookingForNextSave() {
     BookingWindowDriver d;
     d.open([&] {
         // A folder in the way of the file makes every write fail.
@@ -667,8 +682,7 @@ void TestBookingWindow::unwritableFileKeepsBookingForNextSave()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::nonIntegerBookingNumberStops()
-{
+void TestBookingWindow::nonIntegerBookingNumberStops() {
     BookingWindowDriver d;
     const QByteArray bytes =
         ansi("3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500\r\n"
@@ -693,8 +707,7 @@ void TestBookingWindow::nonIntegerBookingNumberStops()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::semicolonsStayOutOfFields()
-{
+void TestBookingWindow::semicolonsStayOutOfFields() {
     BookingWindowDriver d;
     d.open([&] {
         d.fill("Wartung", "47700", "12");
@@ -707,8 +720,7 @@ void TestBookingWindow::semicolonsStayOutOfFields()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::openingInEditModeShowsLastBooking()
-{
+void TestBookingWindow::openingInEditModeShowsLastBooking() {
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500",
                      "3;AB-CD 123;20.01.2024;Kraftstoff;65,50;zweite;2;45,4;47500;47000", ""});
@@ -728,8 +740,7 @@ void TestBookingWindow::openingInEditModeShowsLastBooking()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-int runBookingWindowTests(int argc, char** argv)
-{
+int runBookingWindowTests(int argc, char** argv) {
     TestBookingWindow test;
     return QTest::qExec(&test, argc, argv);
 }

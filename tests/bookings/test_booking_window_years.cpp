@@ -21,8 +21,7 @@ namespace {
 
 const QString kYearPrompt = QStringLiteral("Jahr eingeben");
 
-void chooseYear(ScriptedPrompts& prompts, const QString& year)
-{
+void chooseYear(ScriptedPrompts& prompts, const QString& year) {
     prompts.expectModal("TFormJahre", [year](QDialog& chooser) {
         auto* list = chooser.findChild<QListWidget*>("ListBoxJahre");
         const auto found = list->findItems(year, Qt::MatchExactly);
@@ -34,8 +33,7 @@ void chooseYear(ScriptedPrompts& prompts, const QString& year)
 
 } // namespace
 
-void TestBookingWindowYears::createLaterYearKeepsMileage()
-{
+void TestBookingWindowYears::createLaterYearKeepsMileage() {
     BookingWindowDriver d;
     d.open(
         [&] {
@@ -59,8 +57,7 @@ void TestBookingWindowYears::createLaterYearKeepsMileage()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::createEarlierYearStartsFromZero()
-{
+void TestBookingWindowYears::createEarlierYearStartsFromZero() {
     BookingWindowDriver d;
     d.open(
         [&] {
@@ -82,8 +79,7 @@ void TestBookingWindowYears::createEarlierYearStartsFromZero()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::createRefusesExistingOrInvalidYear_data()
-{
+void TestBookingWindowYears::createRefusesExistingOrInvalidYear_data() {
     QTest::addColumn<QString>("entered");
     QTest::addColumn<MessageKind>("kind");
     QTest::addColumn<QString>("message");
@@ -97,8 +93,7 @@ void TestBookingWindowYears::createRefusesExistingOrInvalidYear_data()
     QTest::newRow("cancelled") << QString() << MessageKind::Plain << QString();
 }
 
-void TestBookingWindowYears::createRefusesExistingOrInvalidYear()
-{
+void TestBookingWindowYears::createRefusesExistingOrInvalidYear() {
     QFETCH(QString, entered);
     QFETCH(MessageKind, kind);
     QFETCH(QString, message);
@@ -129,16 +124,16 @@ void TestBookingWindowYears::createRefusesExistingOrInvalidYear()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer_data()
-{
+void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer_data() {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("date");
-    QTest::newRow("earlier year") << "2022" << "31.12.2022";
-    QTest::newRow("later year") << "2025" << "01.01.2025";
+    QTest::newRow("earlier year") << "2022"
+                                  << "31.12.2022";
+    QTest::newRow("later year") << "2025"
+                                << "01.01.2025";
 }
 
-void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer()
-{
+void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer() {
     QFETCH(QString, year);
     QFETCH(QString, date);
     BookingWindowDriver d;
@@ -156,8 +151,7 @@ void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer()
             QVERIFY(d.text("EditKm").isEmpty());
             QCOMPARE(d.status(), QStringLiteral("Neueingabe"));
             d.fill("Wartung", "", "10");
-            d.env.prompts.expectMessage(MessageKind::Error,
-                                        "'''' ist kein gültiger Integer-Wert");
+            d.env.prompts.expectMessage(MessageKind::Error, "'''' ist kein gültiger Integer-Wert");
             d.trigger("ToolSave");
             d.type("EditKm", "48100");
             d.trigger("ToolSave");
@@ -168,8 +162,7 @@ void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::loadCancelledChangesNothing()
-{
+void TestBookingWindowYears::loadCancelledChangesNothing() {
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2022;Wartung;60,00;a;1;;41000;40000"}, "2022");
     d.open([&] {
@@ -184,8 +177,7 @@ void TestBookingWindowYears::loadCancelledChangesNothing()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::currentYearStartsEmpty()
-{
+void TestBookingWindowYears::currentYearStartsEmpty() {
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2022;Wartung;60,00;a;1;;41000;40000",
                      "3;AB-CD 123;03.01.2022;Wartung;60,00;b;2;;42000;41000"},
@@ -208,8 +200,7 @@ void TestBookingWindowYears::currentYearStartsEmpty()
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-int runBookingWindowYearsTests(int argc, char** argv)
-{
+int runBookingWindowYearsTests(int argc, char** argv) {
     TestBookingWindowYears test;
     return QTest::qExec(&test, argc, argv);
 }
