@@ -6,6 +6,9 @@
 #include "bookings/booking_list_window.h"
 #include "bookings/booking_opener.h"
 #include "bookings/booking_window.h"
+#include "calculators/calculator_openers.h"
+#include "calculators/residual_window.h"
+#include "calculators/tax_window.h"
 #include "evaluation/evaluation_opener.h"
 #include "evaluation/evaluation_window.h"
 #include "online/online_front.h"
@@ -13,6 +16,8 @@
 #include "printing/print_job.h"
 #include "printing/vehicle_data_sheet.h"
 #include "store/backup_commands.h"
+#include "tyres/tyre_openers.h"
+#include "tyres/tyre_window.h"
 #include "ui/path_info_window.h"
 #include "ui/vehicle_list_window.h"
 #include "ui/vehicle_window.h"
@@ -36,6 +41,9 @@ void TarvoApp::createWindows()
     m_buchen = std::make_unique<TFormBuchen>(m_context, m_kfz.get());
     m_auswertung = std::make_unique<TFormAuswertung>(m_context, m_kfz.get());
     m_settingsWindow = std::make_unique<TFormSettings>(m_context);
+    m_restwert = std::make_unique<TFormrestwert>(m_context, m_kfz.get());
+    m_reifen = std::make_unique<TFormReifen>(m_context, m_kfz.get());
+    m_rechner = std::make_unique<TFormRechner>(m_context, m_kfz.get());
     m_online = std::make_unique<OnlineFront>(m_context, *m_kfz);
     m_settings = std::make_unique<RunSettings>(m_context);
     m_access = std::make_unique<SharedAccess>(m_context, *m_kfz);
@@ -84,6 +92,22 @@ void TarvoApp::wireWindows()
     });
     m_buchen->bookingList().setPrintHandler(
         [this](TFormBuchListe& list) { printBookingList(m_context, list); });
+    const std::pair<const char*, std::function<void()>> toolWindows[] = {
+        {"ActionAuswertungReifen",
+         [this] { openTyresFromVehicleWindow(m_context, *m_kfz, *m_reifen); }},
+        {"ActionRechner", [this] { openTaxCalculator(m_context, *m_kfz, *m_rechner); }},
+        {"ActionRestwert", [this] { openResidualCalculator(m_context, *m_kfz, *m_restwert); }}};
+    for (const auto& [name, open] : toolWindows) {
+        QAction* act = m_kfz->action(QLatin1String(name));
+        act->setEnabled(true);
+        connect(act, &QAction::triggered, this, open);
+    }
+    m_buchen->setTyreOpener([this](const QString& kfzNr, const QString& datenDir, int kmStand) {
+        openTyresFromBookings(m_context, *m_reifen, kfzNr, datenDir, kmStand);
+    });
+    m_auswertung->setTyreOpener([this](const QString& kfzNr, int aktKm, const QString& dataPath) {
+        openTyresFromEvaluation(m_context, *m_reifen, kfzNr, aktKm, dataPath);
+    });
 }
 
 void TarvoApp::show()

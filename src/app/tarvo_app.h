@@ -16,6 +16,9 @@ class TFormBuchen;
 class TFormKfz;
 class TFormSettings;
 class TFormKfzListe;
+class TFormRechner;
+class TFormReifen;
+class TFormrestwert;
 
 class TarvoApp : public QObject {
     Q_OBJECT
@@ -40,6 +43,9 @@ private:
     std::unique_ptr<TFormKfzListe> m_kfzListe;
     std::unique_ptr<TFormBuchen> m_buchen; // with the booking list and year chooser
     std::unique_ptr<TFormAuswertung> m_auswertung;
+    std::unique_ptr<TFormrestwert> m_restwert;
+    std::unique_ptr<TFormReifen> m_reifen;
+    std::unique_ptr<TFormRechner> m_rechner;
     std::unique_ptr<OnlineFront> m_online; // About box and start screen
     std::unique_ptr<TFormSettings> m_settingsWindow;
     std::unique_ptr<RunSettings> m_settings; // the settings file over the run
