@@ -55,6 +55,19 @@ QLineEdit* addLineEdit(QGridLayout& grid, int row, int column, const QString& ob
     return edit;
 }
 
+RegistrationFields addRegistrationDate(QGridLayout& grid, int row) {
+    grid.addWidget(makeCaption(grid.parentWidget(), QStringLiteral("Erstzulassung")), row, 0);
+    auto* date = new QGridLayout;
+    grid.addLayout(date, row, 1);
+    RegistrationFields fields{
+        addLineEdit(*date, 0, 0, QStringLiteral("EditMonat"), QStringLiteral("Monat")),
+        addLineEdit(*date, 0, 2, QStringLiteral("EditJahr"), QStringLiteral("Jahr"))};
+    fields.month->setMaximumWidth(fields.month->fontMetrics().horizontalAdvance(u'0') * 4 + 12);
+    fields.year->setMaximumWidth(fields.year->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
+    date->setColumnStretch(4, 1);
+    return fields;
+}
+
 QComboBox* addComboBox(QGridLayout& grid, int row, int column, const QString& objectName,
                        const QString& caption, const QStringList& items, bool editable,
                        CaptionStyle style) {

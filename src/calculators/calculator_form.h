@@ -29,6 +29,13 @@ QLineEdit* addLineEdit(QGridLayout& grid, int row, int column, const QString& ob
 QComboBox* addComboBox(QGridLayout& grid, int row, int column, const QString& objectName,
                        const QString& caption, const QStringList& items, bool editable,
                        CaptionStyle style = CaptionStyle::Plain);
+// The row "Erstzulassung" with the fields "Monat" and "Jahr" (EditMonat, EditJahr).
+struct RegistrationFields {
+    QLineEdit* month;
+    QLineEdit* year;
+};
+RegistrationFields addRegistrationDate(QGridLayout& grid, int row);
+
 QLabel* makeCaption(QWidget* parent, const QString& text, CaptionStyle style = CaptionStyle::Plain);
 
 // Only the digits 0–9 can be typed or pasted; maxLength 0 leaves the length free.

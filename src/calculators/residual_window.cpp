@@ -47,11 +47,9 @@ void TFormrestwert::buildForm() {
 
     m_plate =
         addLineEdit(*grid, 0, 0, QStringLiteral("EditKennzeichen"), QStringLiteral("Kennzeichen"));
-    grid->addWidget(makeCaption(this, QStringLiteral("Erstzulassung")), 1, 0);
-    auto* date = new QGridLayout;
-    grid->addLayout(date, 1, 1);
-    m_month = addLineEdit(*date, 0, 0, QStringLiteral("EditMonat"), QStringLiteral("Monat"));
-    m_year = addLineEdit(*date, 0, 2, QStringLiteral("EditJahr"), QStringLiteral("Jahr"));
+    const RegistrationFields registration = addRegistrationDate(*grid, 1);
+    m_month = registration.month;
+    m_year = registration.year;
     m_maker =
         addLineEdit(*grid, 2, 0, QStringLiteral("EditHersteller"), QStringLiteral("Hersteller"));
     m_model = addLineEdit(*grid, 3, 0, QStringLiteral("EditTyp"), QStringLiteral("Typ"));

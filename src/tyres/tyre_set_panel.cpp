@@ -67,6 +67,8 @@ TyreSetPanel::TyreSetPanel(const QString& title, const TyreSetNames& n, QWidget*
         m_edits[size_t(box.field)] = makeEdit(this, box.name, QString::fromUtf8(box.caption));
         refuseSemicolon(edit(box.field));
     }
+    edit(TyreRimInches)
+        ->setMaximumWidth(edit(TyreRimInches)->fontMetrics().horizontalAdvance(u'0') * 5 + 12);
     m_rimKind = new QComboBox(this);
     m_rimKind->setObjectName(QString::fromLatin1(n.rimKind));
     m_rimKind->setEditable(true);
