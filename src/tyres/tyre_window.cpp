@@ -5,7 +5,6 @@
 #include "tyres/tyre_set_panel.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -27,7 +26,7 @@ TFormReifen::TFormReifen(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("TFormReifen"));
     setWindowTitle(QStringLiteral("Reifen"));
     auto* layout = new QVBoxLayout(this);
-    buildMenu();
+    buildMenu(*layout);
     auto* sets = new QHBoxLayout;
     m_sets[0] = new TyreSetPanel(QStringLiteral("Sommerreifen"), kSummerNames, this);
     m_sets[1] = new TyreSetPanel(QStringLiteral("Winterrreifen"), kWinterNames, this);
@@ -36,13 +35,13 @@ TFormReifen::TFormReifen(AppContext& context, QWidget* parent)
         wireSet(set);
     }
     layout->addLayout(sets);
-    buildButtons();
+    buildButtons(*layout);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
             [this] { m_context.prompts.showHelp(this, kHelpTopic); });
 }
 
-void TFormReifen::buildMenu() {
+void TFormReifen::buildMenu(QVBoxLayout& layout) {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("Datei"));
     auto add = [this](QMenu* menu, const char* objectName, const QString& text, auto handler) {
@@ -60,10 +59,10 @@ void TFormReifen::buildMenu() {
     QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
     add(help, "Inhalt1", QStringLiteral("Inhalt"),
         [this] { m_context.prompts.showHelp(this, kHelpContentsTopic); });
-    layout()->setMenuBar(bar);
+    layout.setMenuBar(bar);
 }
 
-void TFormReifen::buildButtons() {
+void TFormReifen::buildButtons(QVBoxLayout& layout) {
     auto* row = new QHBoxLayout;
     auto* saveButton = new QPushButton(QStringLiteral("Speichern"), this);
     saveButton->setObjectName(QStringLiteral("ButtonSave"));
@@ -75,7 +74,7 @@ void TFormReifen::buildButtons() {
     row->addStretch();
     row->addWidget(saveButton);
     row->addWidget(closeButton);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    layout.addLayout(row);
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }

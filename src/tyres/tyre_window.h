@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+class QVBoxLayout;
 class TyreSetPanel;
 
 class TFormReifen : public QDialog {
@@ -32,8 +33,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenu();
-    void buildButtons();
+    void buildMenu(QVBoxLayout& layout);
+    void buildButtons(QVBoxLayout& layout);
     void wireSet(int set);
     // Resets both sets and loads the vehicle's tyre file, each time the window is shown.
     void openWindow();
