@@ -1,6 +1,7 @@
 #include "app/program_setup.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,13 +16,19 @@ QLocale programLocale()
     return system.language() == QLocale::German ? system : QLocale(QLocale::German, QLocale::Germany);
 }
 
-// Qt's buttons and standard dialogs ("Ja", "Nein", "Abbrechen") in German.
+// Qt's buttons and standard dialogs ("Ja", "Nein", "Abbrechen") in German: from
+// the copy installed beside the program, else from Qt's own folder.
 void installGermanQtTexts(QApplication& app)
 {
-    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QStringList dirs = {
+        QApplication::applicationDirPath() + QStringLiteral("/../share/tarvolo/translations"),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     for (const char* name : {"qtbase_de", "qt_de"}) {
         auto* translator = new QTranslator(&app);
-        if (translator->load(QLatin1String(name), dir))
+        const bool loaded = std::any_of(dirs.begin(), dirs.end(), [&](const QString& dir) {
+            return translator->load(QLatin1String(name), dir);
+        });
+        if (loaded)
             QApplication::installTranslator(translator);
         else
             delete translator;

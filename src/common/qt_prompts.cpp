@@ -49,6 +49,8 @@ Answer QtPrompts::message(QWidget* parent, MessageKind kind, const QString& titl
 {
     QMessageBox box(iconFor(kind), title.isEmpty() ? QString::fromLatin1(kApplicationTitle) : title,
                     text, buttonsFor(buttons), parent);
+    // Messages carry the user's data and file contents: never interpret them as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -43,6 +43,7 @@ void TestStartup::firstStartCreatesEmptyDataDir()
     TestEnv env;
     removeDataDir(env);
     TarvoApp app(env.context);
+    env.prompts.expectModal(QStringLiteral("TFormFreeware"));
     app.runStartUp();
     QVERIFY(QDir(env.context.paths.dataDir).exists());
     QVERIFY(QDir(env.context.paths.dataDir).isEmpty());
@@ -58,12 +59,14 @@ void TestStartup::legacyFolderIsCopiedOnce()
     makeLegacy(env, ansi(QStringLiteral("ALT-1;;;;;;;;;1;;;;;;;;;\r\n")));
     {
         TarvoApp app(env.context);
+        env.prompts.expectModal(QStringLiteral("TFormFreeware"));
         app.runStartUp();
         QCOMPARE(app.vehicleWindow().fieldText(Kennzeichen), QStringLiteral("ALT-1"));
     }
     QCOMPARE(env.readData(QStringLiteral("sub/notes.txt")), QByteArray("n"));
     writeFileBytes(env.context.paths.legacyDir + QStringLiteral("Kfz.csv"), "NEU-2;\r\n");
     TarvoApp again(env.context);
+    env.prompts.expectModal(QStringLiteral("TFormFreeware"));
     again.runStartUp();
     QCOMPARE(again.vehicleWindow().fieldText(Kennzeichen), QStringLiteral("ALT-1"));
     QCOMPARE(readFileBytes(env.context.paths.legacyDir + QStringLiteral("Kfz.csv")), QByteArray("NEU-2;\r\n"));
@@ -76,6 +79,7 @@ void TestStartup::legacyFolderIgnoredWhenDataDirExists()
     makeLegacy(env, "ALT-1;\r\n");
     env.writeData(QStringLiteral("Kfz.csv"), "MEIN-1;\r\n");
     TarvoApp app(env.context);
+    env.prompts.expectModal(QStringLiteral("TFormFreeware"));
     app.runStartUp();
     QCOMPARE(app.vehicleWindow().fieldText(Kennzeichen), QStringLiteral("MEIN-1"));
     QVERIFY(!QFile::exists(env.dataFile(QStringLiteral("sub/notes.txt"))));
@@ -107,6 +111,7 @@ void TestStartup::closeDropsBlankLinesAndLeftover()
     QDir().mkpath(QFileInfo(env.context.paths.tempLeftover).absolutePath());
     writeFileBytes(env.context.paths.tempLeftover, "x");
     TarvoApp app(env.context);
+    env.prompts.expectModal(QStringLiteral("TFormFreeware"));
     app.show();
     QTRY_COMPARE(app.vehicleWindow().fieldText(Kennzeichen), QStringLiteral("A-1"));
     app.vehicleWindow().close();
@@ -120,6 +125,7 @@ void TestStartup::closeByTitleBarAsksNothing()
     TestEnv env;
     env.writeData(QStringLiteral("Kfz.csv"), "A-1;;;;;;;;;1\r\n");
     TarvoApp app(env.context);
+    env.prompts.expectModal(QStringLiteral("TFormFreeware"));
     app.show();
     QTRY_COMPARE(app.vehicleWindow().fieldText(Kennzeichen), QStringLiteral("A-1"));
     auto* maker = app.vehicleWindow().findChild<QLineEdit*>(QStringLiteral("EditHersteller"));
