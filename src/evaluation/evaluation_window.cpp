@@ -188,7 +188,6 @@ void TFormAuswertung::startOpening() {
     showVehicleLabels();
     m_year = QString::number(m_context.clock.today().year());
     m_jahr->setText(m_year);
-    m_grid->clearSelection();
     resize(kOpeningWidth, kOpeningHeight);
     if (const QScreen* shownOn = screen())
         move(shownOn->availableGeometry().center() - rect().center());
