@@ -9,27 +9,32 @@
 namespace {
 
 // Km counters are 32-bit and wrap like the machine does instead of overflowing.
-int wrapped32(qint64 value) {
+int wrapped32(qint64 value)
+{
     return int(qint32(quint32(quint64(value))));
 }
 
 // Amounts, litres and sums are kept as 32-bit floats: each addition is made
 // exactly and the result stored rounded to float.
-void addToFloat(float& sum, double value) {
+void addToFloat(float& sum, double value)
+{
     sum = float(double(sum) + value);
 }
 
-float cellValue(const QString& text) {
+float cellValue(const QString& text)
+{
     return float(strToFloat(text));
 }
 
-QString openErrorMessage(const QString& path, const QString& reason) {
+QString openErrorMessage(const QString& path, const QString& reason)
+{
     return QStringLiteral("Datei \"%1\" kann nicht geöffnet werden. %2").arg(path, reason);
 }
 
 } // namespace
 
-AnnualEvaluation::AnnualEvaluation() {
+AnnualEvaluation::AnnualEvaluation()
+{
     m_cells[0][0] = kCornerLabel;
     for (int i = 1; i < kGridSize; ++i) {
         m_cells[i][0] = columnLabel(i);
@@ -38,11 +43,13 @@ AnnualEvaluation::AnnualEvaluation() {
     reset();
 }
 
-QString AnnualEvaluation::zeroCellText() {
+QString AnnualEvaluation::zeroCellText()
+{
     return format2(0.0);
 }
 
-void AnnualEvaluation::reset() {
+void AnnualEvaluation::reset()
+{
     m_costs = {};
     m_litres = {};
     m_anfangsKm = 0;
@@ -56,12 +63,14 @@ void AnnualEvaluation::reset() {
     m_figures = EvaluationFigures{};
 }
 
-void AnnualEvaluation::runVehicle(const PassSource& source) {
+void AnnualEvaluation::runVehicle(const PassSource& source)
+{
     reset();
     pass(source);
 }
 
-void AnnualEvaluation::runFleet(const QList<PassSource>& sources) {
+void AnnualEvaluation::runFleet(const QList<PassSource>& sources)
+{
     reset();
     for (const PassSource& source : sources) {
         m_anfangsKm = 0;
@@ -70,7 +79,8 @@ void AnnualEvaluation::runFleet(const QList<PassSource>& sources) {
     }
 }
 
-void AnnualEvaluation::pass(const PassSource& source) {
+void AnnualEvaluation::pass(const PassSource& source)
+{
     if (!QFileInfo::exists(source.bookingFile))
         return;
     TextFile file;
@@ -89,7 +99,8 @@ void AnnualEvaluation::pass(const PassSource& source) {
     computeFigures();
 }
 
-void AnnualEvaluation::countBooking(const QString& line) {
+void AnnualEvaluation::countBooking(const QString& line)
+{
     // Missing trailing fields read as empty, and an empty odometer reading is no
     // integer: a cut-off line stops the run with the integer message.
     const BuchRecord booking = ParseBooking(line);
@@ -120,13 +131,15 @@ void AnnualEvaluation::countBooking(const QString& line) {
     }
 }
 
-void AnnualEvaluation::refreshCells() {
+void AnnualEvaluation::refreshCells()
+{
     for (int row = 1; row <= kCostKinds; ++row)
         for (int month = 1; month <= kMonths; ++month)
             m_cells[month][row] = format2(m_costs[row - 1][month - 1]);
 }
 
-void AnnualEvaluation::addPassKmAndCo2(const QString& co2) {
+void AnnualEvaluation::addPassKmAndCo2(const QString& co2)
+{
     const int passKm = wrapped32(qint64(m_aktKm) - m_anfangsKm);
     m_gesamtKm = wrapped32(qint64(m_gesamtKm) + passKm);
     m_figures.km = QString::number(m_gesamtKm);
@@ -147,7 +160,8 @@ void AnnualEvaluation::addPassKmAndCo2(const QString& co2) {
     m_figures.co2 = format1(shown);
 }
 
-void AnnualEvaluation::computeTotals() {
+void AnnualEvaluation::computeTotals()
+{
     // Totals add the cells as shown, rounded to cents, so that the table adds up.
     for (int month = 1; month <= kMonths; ++month) {
         float sum = 0;
@@ -163,7 +177,8 @@ void AnnualEvaluation::computeTotals() {
     }
 }
 
-void AnnualEvaluation::computeFigures() {
+void AnnualEvaluation::computeFigures()
+{
     const int km = m_figures.km.isEmpty() ? 0 : strToInt(m_figures.km);
     const float total = cellValue(m_cells[kTotalIndex][kTotalIndex]);
     float litres = 0;

@@ -8,17 +8,20 @@ constexpr int kGap = 2;
 } // namespace
 
 CaptionBracket::CaptionBracket(const QString& caption, QWidget* parent)
-    : QWidget(parent), m_caption(caption) {
+    : QWidget(parent), m_caption(caption)
+{
     setAccessibleName(caption);
 }
 
-QSize CaptionBracket::sizeHint() const {
+QSize CaptionBracket::sizeHint() const
+{
     const QFontMetrics metrics(font());
     return {metrics.horizontalAdvance(m_caption) + 2 * kGap,
             metrics.height() + kGap + kTickHeight + 1};
 }
 
-void CaptionBracket::paintEvent(QPaintEvent*) {
+void CaptionBracket::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int lineY = height() - kTickHeight - 1;

@@ -15,7 +15,8 @@ constexpr int kValueRight = 4;
 } // namespace
 
 void CostGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const {
+                             const QModelIndex& index) const
+{
     const QString text = index.data().toString();
     const CellLook look = cellLook(index.column(), index.row(), text);
     const QRect cell = option.rect;

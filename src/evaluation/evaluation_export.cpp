@@ -1,12 +1,13 @@
 #include "evaluation/evaluation_export.h"
 
-QString evaluationExportPath(const QString& dataDir, const QString& year, const QString& kfzNr) {
+QString evaluationExportPath(const QString& dataDir, const QString& year, const QString& kfzNr)
+{
     return dataDir + QStringLiteral("Auswertung") + year + QStringLiteral("Kfz") + kfzNr +
            QStringLiteral(".csv");
 }
 
-QStringList evaluationExportLines(const AnnualEvaluation& evaluation,
-                                  const EvaluationBoxes& boxes) {
+QStringList evaluationExportLines(const AnnualEvaluation& evaluation, const EvaluationBoxes& boxes)
+{
     QStringList lines;
     for (int row = 0; row < kGridSize; ++row) {
         QString line;
@@ -28,6 +29,7 @@ QStringList evaluationExportLines(const AnnualEvaluation& evaluation,
     return lines;
 }
 
-QString createFileErrorMessage(const QString& path, const QString& reason) {
+QString createFileErrorMessage(const QString& path, const QString& reason)
+{
     return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(path, reason);
 }

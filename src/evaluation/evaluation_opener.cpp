@@ -4,7 +4,8 @@
 #include "ui/vehicle_window.h"
 
 void openEvaluationWindow(AppContext& context, TFormAuswertung& window,
-                          const TFormKfz& vehicleWindow) {
+                          const TFormKfz& vehicleWindow)
+{
     window.FKennzeich = vehicleWindow.fieldText(Kennzeichen);
     window.FNr = vehicleWindow.fieldText(KfzNr);
     window.DatenDir = context.paths.dataDir;

@@ -15,7 +15,8 @@ constexpr int kPageBottomSpace = 200;
 constexpr int kScreenPixelToPrint = 3;
 constexpr int kSummaryRightOfCentre = 500;
 
-PrintFont fontOfHeight(int tenthsOfMm) {
+PrintFont fontOfHeight(int tenthsOfMm)
+{
     PrintFont font;
     font.family = QStringLiteral("Arial");
     font.pointSize = roundPixel(tenthsOfMm / 254.0 * 72);
@@ -25,20 +26,24 @@ PrintFont fontOfHeight(int tenthsOfMm) {
 class PrintUnits {
 public:
     PrintUnits(const PageMetrics& page, const PrintFontMetrics& metrics)
-        : m_resolution(std::max(1, page.resolution)), m_metrics(metrics) {
+        : m_resolution(std::max(1, page.resolution)), m_metrics(metrics)
+    {
         // Whole millimetres of the paper, from its size in pixels, truncated.
         paperWidth = (page.width + 2 * page.offsetX) * 254 / (m_resolution * 10) * 10;
         paperHeight = (page.height + 2 * page.offsetY) * 254 / (m_resolution * 10) * 10;
     }
 
     int toDevice(int tenthsOfMm) const { return roundPixel(tenthsOfMm * m_resolution / 254.0); }
-    int width(const PrintFont& font, const QString& text) const {
+    int width(const PrintFont& font, const QString& text) const
+    {
         return roundPixel(m_metrics.textWidth(font, text) * 254.0 / m_resolution);
     }
-    void text(PrintDocument& doc, int x, int y, const QString& text) const {
+    void text(PrintDocument& doc, int x, int y, const QString& text) const
+    {
         doc.text(toDevice(x), toDevice(y), text);
     }
-    void line(PrintDocument& doc, int x1, int y1, int x2, int y2) const {
+    void line(PrintDocument& doc, int x1, int y1, int x2, int y2) const
+    {
         doc.line(toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2));
     }
 
@@ -54,7 +59,8 @@ private:
 // end at their column's right edge, so that no two months share a column.
 // Returns the x where the row ends.
 int drawGridRow(PrintDocument& doc, const PrintUnits& units, const PrintFont& font,
-                const EvaluationPrintout& printout, int row, int y, bool ruleAbove) {
+                const EvaluationPrintout& printout, int row, int y, bool ruleAbove)
+{
     const QStringList& cells = printout.rows.value(row);
     int x = kGridLeft;
     for (int column = 0; column < printout.columnWidths.size(); ++column) {
@@ -73,12 +79,14 @@ int drawGridRow(PrintDocument& doc, const PrintUnits& units, const PrintFont& fo
 
 } // namespace
 
-QString evaluationPrintTitle(const QString& plate, const QString& year) {
+QString evaluationPrintTitle(const QString& plate, const QString& year)
+{
     return QStringLiteral("Auswertung für Fahrzeug: ") + plate + QStringLiteral("   Jahr: ") +
            year + QStringLiteral("\r\n");
 }
 
-QString evaluationSummaryLine(const EvaluationBoxes& boxes, const QString& co2Unit) {
+QString evaluationSummaryLine(const EvaluationBoxes& boxes, const QString& co2Unit)
+{
     const EvaluationFigures& f = boxes.figures;
     return QStringLiteral("Laufleistung: ") + f.km + QStringLiteral("   Kosten/Km: ") +
            f.costPerKm + QStringLiteral("€   Verbrauch: ") + f.consumption +
@@ -89,7 +97,8 @@ QString evaluationSummaryLine(const EvaluationBoxes& boxes, const QString& co2Un
 
 EvaluationPrintout evaluationPrintout(const AnnualEvaluation& evaluation,
                                       const EvaluationBoxes& boxes, const QString& co2Unit,
-                                      const QList<int>& columnWidths) {
+                                      const QList<int>& columnWidths)
+{
     EvaluationPrintout printout;
     printout.title = evaluationPrintTitle(boxes.kennzeichen, boxes.jahr);
     for (int row = 0; row < kGridSize; ++row) {
@@ -103,13 +112,15 @@ EvaluationPrintout evaluationPrintout(const AnnualEvaluation& evaluation,
     return printout;
 }
 
-int evaluationRowsPerPage(int paperHeight) {
+int evaluationRowsPerPage(int paperHeight)
+{
     // Paper too small for a single row still prints one per page.
     return std::max(1, (paperHeight - kRuleTop - kPageBottomSpace) / kRowHeight);
 }
 
 PrintDocument layoutEvaluationPrint(const EvaluationPrintout& printout, const PageMetrics& page,
-                                    const PrintFontMetrics& metrics) {
+                                    const PrintFontMetrics& metrics)
+{
     const PrintUnits units(page, metrics);
     const int width = units.paperWidth;
     const int height = units.paperHeight;

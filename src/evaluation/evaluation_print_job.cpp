@@ -5,7 +5,8 @@
 
 #include <QPrinter>
 
-bool printEvaluation(AppContext& context, QWidget* parent, const EvaluationPrintout& printout) {
+bool printEvaluation(AppContext& context, QWidget* parent, const EvaluationPrintout& printout)
+{
     QPrinter printer(QPrinter::HighResolution);
     if (!context.prompts.choosePrinter(parent, printer))
         return false;

@@ -33,7 +33,8 @@ constexpr int kHelpTopic = 90;
 } // namespace
 
 TFormAuswertung::TFormAuswertung(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_yearChooser(new TFormJahre(context.prompts, this)) {
+    : QDialog(parent), m_context(context), m_yearChooser(new TFormJahre(context.prompts, this))
+{
     setObjectName(QStringLiteral("TFormAuswertung"));
     setWindowTitle(QStringLiteral("Auswertung"));
     buildForm();
@@ -41,7 +42,8 @@ TFormAuswertung::TFormAuswertung(AppContext& context, QWidget* parent)
     showResults();
 }
 
-void TFormAuswertung::buildForm() {
+void TFormAuswertung::buildForm()
+{
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* background = new GradientWidget(QColor(0xEA, 0xEA, 0xEA), QColor(0xBD, 0xBF, 0xCA), this);
@@ -99,7 +101,8 @@ void TFormAuswertung::buildForm() {
     content->addWidget(m_grid, 1);
 }
 
-QLineEdit* TFormAuswertung::addFigureBox(const QString& objectName) {
+QLineEdit* TFormAuswertung::addFigureBox(const QString& objectName)
+{
     auto* box = new QLineEdit(this);
     box->setObjectName(objectName);
     box->setReadOnly(true);
@@ -109,7 +112,8 @@ QLineEdit* TFormAuswertung::addFigureBox(const QString& objectName) {
     return box;
 }
 
-QTableWidget* TFormAuswertung::buildGrid() {
+QTableWidget* TFormAuswertung::buildGrid()
+{
     auto* grid = new QTableWidget(kGridSize, kGridSize, this);
     grid->setObjectName(QStringLiteral("StringGrid1"));
     grid->setAccessibleName(kCornerLabel);
@@ -142,7 +146,8 @@ QTableWidget* TFormAuswertung::buildGrid() {
     return grid;
 }
 
-void TFormAuswertung::buildMenu() {
+void TFormAuswertung::buildMenu()
+{
     auto* menuBar = new QMenuBar(this);
     layout()->setMenuBar(menuBar);
     QMenu* menu = menuBar->addMenu(QStringLiteral("Datei"));
@@ -167,23 +172,27 @@ void TFormAuswertung::buildMenu() {
     add(QStringLiteral("ActionBeenden"), QStringLiteral("Beenden"), &TFormAuswertung::reject);
 }
 
-QAction* TFormAuswertung::action(const QString& objectName) const {
+QAction* TFormAuswertung::action(const QString& objectName) const
+{
     return findChild<QAction*>(objectName);
 }
 
-void TFormAuswertung::setTyreOpener(TyreOpener opener) {
+void TFormAuswertung::setTyreOpener(TyreOpener opener)
+{
     m_tyreOpener = std::move(opener);
     action(QStringLiteral("ActionReifen"))->setEnabled(bool(m_tyreOpener));
 }
 
-void TFormAuswertung::showEvent(QShowEvent* event) {
+void TFormAuswertung::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     if (!event->spontaneous())
         startOpening();
 }
 
 // Every opening starts afresh on the current year of the vehicle handed over.
-void TFormAuswertung::startOpening() {
+void TFormAuswertung::startOpening()
+{
     m_evaluation.restartMonth();
     showVehicleLabels();
     m_year = QString::number(m_context.clock.today().year());
@@ -194,14 +203,16 @@ void TFormAuswertung::startOpening() {
     runVehicle();
 }
 
-void TFormAuswertung::showVehicleLabels() {
+void TFormAuswertung::showVehicleLabels()
+{
     m_vehicleLabel->setText(kOneVehicleLabel);
     m_kennzeichen->setAccessibleName(kOneVehicleLabel);
     m_kennzeichen->setText(FKennzeich);
     action(QStringLiteral("ActionReifen"))->setEnabled(bool(m_tyreOpener));
 }
 
-void TFormAuswertung::runVehicle() {
+void TFormAuswertung::runVehicle()
+{
     // A number or year that could lead out of the data folder has no bookings.
     const bool safeName = isSafeFileNamePart(FNr) && isSafeFileNamePart(m_year);
     const PassSource source{safeName ? ExistingBookingFile(DatenDir, m_year, FNr) : QString(), CO2};
@@ -209,7 +220,8 @@ void TFormAuswertung::runVehicle() {
     showResults();
 }
 
-void TFormAuswertung::showResults() {
+void TFormAuswertung::showResults()
+{
     for (int row = 0; row < kGridSize; ++row)
         for (int column = 0; column < kGridSize; ++column)
             m_grid->item(row, column)->setText(m_evaluation.cell(column, row));
@@ -223,7 +235,8 @@ void TFormAuswertung::showResults() {
     m_co2Unit->setText(m_evaluation.co2Unit());
 }
 
-void TFormAuswertung::loadYear() {
+void TFormAuswertung::loadYear()
+{
     const QString chosen = m_yearChooser->chooseBookingYear(DatenDir, FNr);
     if (chosen.isEmpty())
         return;
@@ -234,7 +247,8 @@ void TFormAuswertung::loadYear() {
     runVehicle();
 }
 
-void TFormAuswertung::evaluateFleet() {
+void TFormAuswertung::evaluateFleet()
+{
     action(QStringLiteral("ActionReifen"))->setEnabled(false);
     const QList<PassSource> sources = fleetSources(DatenDir, m_year);
     const bool done =
@@ -248,19 +262,22 @@ void TFormAuswertung::evaluateFleet() {
     m_kennzeichen->setText(QString::number(sources.size()));
 }
 
-void TFormAuswertung::openTyres() {
+void TFormAuswertung::openTyres()
+{
     if (m_tyreOpener)
         m_tyreOpener(FNr.trimmed(), m_evaluation.aktKm(), DatenDir);
 }
 
-EvaluationBoxes TFormAuswertung::shownBoxes() const {
+EvaluationBoxes TFormAuswertung::shownBoxes() const
+{
     return {m_kennzeichen->text(),
             m_jahr->text(),
             {m_diffKm->text(), m_kostenKm->text(), m_verbrauch->text(), m_literpreis->text(),
              m_literMax->text(), m_co2->text()}};
 }
 
-void TFormAuswertung::exportData() {
+void TFormAuswertung::exportData()
+{
     const QString path = m_context.prompts.saveFileName(
         this, QString(), evaluationExportPath(DatenDir, m_year, FNr), QString());
     if (path.trimmed().isEmpty())
@@ -271,7 +288,8 @@ void TFormAuswertung::exportData() {
         m_context.prompts.error(this, createFileErrorMessage(path, reason));
 }
 
-void TFormAuswertung::printGrid() {
+void TFormAuswertung::printGrid()
+{
     QList<int> columnWidths;
     for (int column = 0; column < kGridSize; ++column)
         columnWidths << m_grid->columnWidth(column);
@@ -280,7 +298,8 @@ void TFormAuswertung::printGrid() {
         evaluationPrintout(m_evaluation, shownBoxes(), m_co2Unit->text(), columnWidths));
 }
 
-void TFormAuswertung::resizeEvent(QResizeEvent* event) {
+void TFormAuswertung::resizeEvent(QResizeEvent* event)
+{
     QDialog::resizeEvent(event);
     const int columnWidth = valueColumnWidth(width());
     for (int column = 1; column < kGridSize; ++column)
@@ -288,7 +307,8 @@ void TFormAuswertung::resizeEvent(QResizeEvent* event) {
     m_grid->verticalHeader()->setDefaultSectionSize(gridRowHeight(height()));
 }
 
-void TFormAuswertung::keyPressEvent(QKeyEvent* event) {
+void TFormAuswertung::keyPressEvent(QKeyEvent* event)
+{
     if (event->key() == Qt::Key_F1) {
         m_context.prompts.showHelp(this, kHelpTopic);
         return;

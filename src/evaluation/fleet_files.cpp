@@ -5,7 +5,8 @@
 
 #include <QDir>
 
-std::optional<QString> bookingFileVehicleNumber(const QString& fileName, const QString& year) {
+std::optional<QString> bookingFileVehicleNumber(const QString& fileName, const QString& year)
+{
     const QString prefix = QStringLiteral("Buch") + year + QStringLiteral("Kfz");
     const QString suffix = QStringLiteral(".csv");
     if (fileName.size() < prefix.size() + suffix.size() ||
@@ -15,7 +16,8 @@ std::optional<QString> bookingFileVehicleNumber(const QString& fileName, const Q
     return fileName.mid(prefix.size(), fileName.size() - prefix.size() - suffix.size());
 }
 
-QHash<QString, QString> co2ByVehicleNumber(const QString& vehicleFilePath) {
+QHash<QString, QString> co2ByVehicleNumber(const QString& vehicleFilePath)
+{
     QHash<QString, QString> values;
     TextFile file;
     if (!readTextFile(vehicleFilePath, file))
@@ -31,7 +33,8 @@ QHash<QString, QString> co2ByVehicleNumber(const QString& vehicleFilePath) {
     return values;
 }
 
-QList<PassSource> fleetSources(const QString& dataDir, const QString& year) {
+QList<PassSource> fleetSources(const QString& dataDir, const QString& year)
+{
     const QHash<QString, QString> co2 = co2ByVehicleNumber(dataDir + QStringLiteral("Kfz.csv"));
     const QStringList names =
         QDir(dataDir).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);

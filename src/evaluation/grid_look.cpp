@@ -7,23 +7,27 @@
 
 namespace {
 
-int roundHalfToEven(double value) {
+int roundHalfToEven(double value)
+{
     return int(std::nearbyint(value));
 }
 
 } // namespace
 
-int valueColumnWidth(int windowWidth) {
+int valueColumnWidth(int windowWidth)
+{
     const int gridWidth = windowWidth - 34;
     return std::max(1, roundHalfToEven((gridWidth - 80) / 13.5));
 }
 
-int gridRowHeight(int windowHeight) {
+int gridRowHeight(int windowHeight)
+{
     const int gridHeight = windowHeight - 150;
     return std::max(1, roundHalfToEven(gridHeight / 15.0));
 }
 
-CellLook cellLook(int column, int row, const QString& text) {
+CellLook cellLook(int column, int row, const QString& text)
+{
     CellLook look;
     look.label = column == 0 || row == 0;
     if (look.label)

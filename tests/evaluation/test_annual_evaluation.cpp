@@ -9,12 +9,14 @@ namespace {
 
 // One booking line as the booking window writes it.
 QString booking(const QString& date, const QString& category, const QString& amount,
-                const QString& litres, const QString& km, const QString& previousKm) {
+                const QString& litres, const QString& km, const QString& previousKm)
+{
     return QStringList{"3", "AB-C 123", date, category, amount, "text", "1", litres, km, previousKm}
         .join(u';');
 }
 
-QByteArray bookingFile(const QStringList& lines, const char* lineEnd = "\r\n") {
+QByteArray bookingFile(const QStringList& lines, const char* lineEnd = "\r\n")
+{
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += ansi(line) + lineEnd;
@@ -22,13 +24,15 @@ QByteArray bookingFile(const QStringList& lines, const char* lineEnd = "\r\n") {
 }
 
 // The six figures and the CO2 unit, in the order the window shows them.
-QStringList figuresOf(const AnnualEvaluation& evaluation) {
+QStringList figuresOf(const AnnualEvaluation& evaluation)
+{
     const EvaluationFigures& f = evaluation.figures();
     return {f.km, f.costPerKm, f.consumption, f.litrePrice, f.litres, f.co2, evaluation.co2Unit()};
 }
 
 // Checks "column,row=text" entries against the grid.
-void verifyCells(const AnnualEvaluation& evaluation, const QStringList& checks) {
+void verifyCells(const AnnualEvaluation& evaluation, const QStringList& checks)
+{
     for (const QString& check : checks) {
         const QStringList place = check.section(u'=', 0, 0).split(u',');
         const QString expected = check.section(u'=', 1);
@@ -36,7 +40,8 @@ void verifyCells(const AnnualEvaluation& evaluation, const QStringList& checks) 
     }
 }
 
-void verifyAllValueCells(const AnnualEvaluation& evaluation, const QString& text) {
+void verifyAllValueCells(const AnnualEvaluation& evaluation, const QString& text)
+{
     for (int column = 1; column < kGridSize; ++column)
         for (int row = 1; row < kGridSize; ++row)
             QCOMPARE(evaluation.cell(column, row), text);
@@ -62,7 +67,8 @@ private Q_SLOTS:
     void fiveMegabyteFile();
 };
 
-void TestAnnualEvaluation::labels() {
+void TestAnnualEvaluation::labels()
+{
     const AnnualEvaluation evaluation;
     QCOMPARE(evaluation.cell(0, 0), QStringLiteral("Kosten/Monat"));
     QCOMPARE(evaluation.cell(1, 0), QStringLiteral("  Jan"));
@@ -77,7 +83,8 @@ void TestAnnualEvaluation::labels() {
     QCOMPARE(evaluation.co2Unit(), QStringLiteral("g"));
 }
 
-void TestAnnualEvaluation::vehicleRun_data() {
+void TestAnnualEvaluation::vehicleRun_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("co2");
     QTest::addColumn<QStringList>("cells");
@@ -176,7 +183,8 @@ void TestAnnualEvaluation::vehicleRun_data() {
         << QStringList{"1,8=131072,02"} << QStringList{"0", "0,00", "0,0", "0,00", "0,0", "", ""};
 }
 
-void TestAnnualEvaluation::vehicleRun() {
+void TestAnnualEvaluation::vehicleRun()
+{
     QFETCH(QStringList, lines);
     QFETCH(QString, co2);
     QFETCH(QStringList, cells);
@@ -194,7 +202,8 @@ void TestAnnualEvaluation::vehicleRun() {
         QCOMPARE(evaluation.co2Unit(), figures[6]);
 }
 
-void TestAnnualEvaluation::missingFileLeavesEverythingAtReset() {
+void TestAnnualEvaluation::missingFileLeavesEverythingAtReset()
+{
     TestEnv env;
     env.writeData("Buch2023Kfz3.csv",
                   bookingFile({booking("01.01.2023", "Wartung", "1,00", "", "1500", "1000")}));
@@ -208,7 +217,8 @@ void TestAnnualEvaluation::missingFileLeavesEverythingAtReset() {
     QCOMPARE(evaluation.aktKm(), 0);
 }
 
-void TestAnnualEvaluation::missingFilePassChangesNothing() {
+void TestAnnualEvaluation::missingFilePassChangesNothing()
+{
     TestEnv env;
     env.writeData("Buch2024Kfz3.csv",
                   bookingFile({booking("01.06.2024", "Wartung", "5,00", "", "1500", "1000")}));
@@ -222,7 +232,8 @@ void TestAnnualEvaluation::missingFilePassChangesNothing() {
     QCOMPARE(evaluation.aktKm(), 1500);
 }
 
-void TestAnnualEvaluation::readsLfEndingsAndSkipsBlankLines() {
+void TestAnnualEvaluation::readsLfEndingsAndSkipsBlankLines()
+{
     TestEnv env;
     env.writeData("Buch2024Kfz3.csv",
                   bookingFile({booking("01.07.2024", "Zubehör", "19,99", "", "2000", "1900"), "",
@@ -234,7 +245,8 @@ void TestAnnualEvaluation::readsLfEndingsAndSkipsBlankLines() {
     QCOMPARE(evaluation.figures().km, QStringLiteral("200"));
 }
 
-void TestAnnualEvaluation::badValueStopsTheRun_data() {
+void TestAnnualEvaluation::badValueStopsTheRun_data()
+{
     QTest::addColumn<QString>("badLine");
     QTest::addColumn<QString>("message");
     QTest::newRow("km not an integer") << booking("02.01.2024", "Wartung", "1,00", "", "12a", "100")
@@ -264,7 +276,8 @@ void TestAnnualEvaluation::badValueStopsTheRun_data() {
 
 // A bad line stops the pass: cells, totals and figures keep their reset state,
 // but what the lines before it added stays in the tables, as a further pass shows.
-void TestAnnualEvaluation::badValueStopsTheRun() {
+void TestAnnualEvaluation::badValueStopsTheRun()
+{
     QFETCH(QString, badLine);
     QFETCH(QString, message);
     TestEnv env;
@@ -287,7 +300,8 @@ void TestAnnualEvaluation::badValueStopsTheRun() {
     QCOMPARE(evaluation.cell(1, 4), QStringLiteral("11,00"));
 }
 
-void TestAnnualEvaluation::badCo2KeepsKmButNotTotals() {
+void TestAnnualEvaluation::badCo2KeepsKmButNotTotals()
+{
     TestEnv env;
     env.writeData("Buch2024Kfz3.csv", bookingFile({booking("01.02.2024", "Kraftstoff", "40,00",
                                                            "20,0", "900", "500")}));
@@ -304,7 +318,8 @@ void TestAnnualEvaluation::badCo2KeepsKmButNotTotals() {
     QCOMPARE(figuresOf(evaluation).mid(0, 6), (QStringList{"400", "", "", "", "", ""}));
 }
 
-void TestAnnualEvaluation::fleetRunSumsVehicles() {
+void TestAnnualEvaluation::fleetRunSumsVehicles()
+{
     TestEnv env;
     env.writeData(
         "Buch2024Kfz1.csv",
@@ -327,7 +342,8 @@ void TestAnnualEvaluation::fleetRunSumsVehicles() {
     QCOMPARE(evaluation.aktKm(), 8000);
 }
 
-void TestAnnualEvaluation::monthCarriesAcrossFilesAndRuns() {
+void TestAnnualEvaluation::monthCarriesAcrossFilesAndRuns()
+{
     TestEnv env;
     env.writeData("Buch2024Kfz1.csv",
                   bookingFile({booking("20.05.2024", "Wartung", "1,00", "", "100", "100")}));
@@ -347,7 +363,8 @@ void TestAnnualEvaluation::monthCarriesAcrossFilesAndRuns() {
     QCOMPARE(evaluation.cell(5, 4), QStringLiteral("0,00"));
 }
 
-void TestAnnualEvaluation::exportEncodingFollowsLastFileRead() {
+void TestAnnualEvaluation::exportEncodingFollowsLastFileRead()
+{
     TestEnv env;
     env.writeData("Buch2024Kfz1.csv",
                   "\xEF\xBB\xBF" + booking("01.01.2024", "Zubehör", "1,00", "", "1", "1").toUtf8());
@@ -358,7 +375,8 @@ void TestAnnualEvaluation::exportEncodingFollowsLastFileRead() {
     QCOMPARE(evaluation.cell(1, 11), QStringLiteral("1,00"));
 }
 
-void TestAnnualEvaluation::fiveMegabyteFile() {
+void TestAnnualEvaluation::fiveMegabyteFile()
+{
     TestEnv env;
     QByteArray bytes;
     int lines = 0;
@@ -377,7 +395,8 @@ void TestAnnualEvaluation::fiveMegabyteFile() {
     QCOMPARE(evaluation.figures().consumption, QStringLiteral("100,0"));
 }
 
-int runAnnualEvaluationTests(int argc, char** argv) {
+int runAnnualEvaluationTests(int argc, char** argv)
+{
     TestAnnualEvaluation test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -8,7 +8,8 @@ namespace {
 
 // A4 landscape at 254 dots per inch: one pixel is a tenth of a millimetre, so
 // the layout's own numbers appear unchanged in the operations.
-PageMetrics a4Landscape(int height = 2100) {
+PageMetrics a4Landscape(int height = 2100)
+{
     PageMetrics page;
     page.width = 2970;
     page.height = height;
@@ -16,7 +17,8 @@ PageMetrics a4Landscape(int height = 2100) {
     return page;
 }
 
-EvaluationPrintout printout() {
+EvaluationPrintout printout()
+{
     AnnualEvaluation evaluation;
     const EvaluationBoxes boxes{
         "AB-C 123", "2023", {"1000", "0,23", "7,5", "1,47", "75,0", "150,0"}};
@@ -26,7 +28,8 @@ EvaluationPrintout printout() {
     return evaluationPrintout(evaluation, boxes, "kg", widths);
 }
 
-QList<PrintOp> opsOf(const PrintDocument& doc, PrintOp::Kind kind) {
+QList<PrintOp> opsOf(const PrintDocument& doc, PrintOp::Kind kind)
+{
     QList<PrintOp> found;
     for (const PrintOp& op : doc.ops())
         if (op.kind == kind)
@@ -35,7 +38,8 @@ QList<PrintOp> opsOf(const PrintDocument& doc, PrintOp::Kind kind) {
 }
 
 // Where each drawing of a text starts.
-QList<QPoint> placesOf(const PrintDocument& doc, const QString& text) {
+QList<QPoint> placesOf(const PrintDocument& doc, const QString& text)
+{
     QList<QPoint> places;
     for (const PrintOp& op : opsOf(doc, PrintOp::Kind::Text))
         if (op.text == text)
@@ -57,7 +61,8 @@ private Q_SLOTS:
     void printerResolutionScalesPositions();
 };
 
-void TestEvaluationPrint::titleAndSummary() {
+void TestEvaluationPrint::titleAndSummary()
+{
     const EvaluationPrintout p = printout();
     QCOMPARE(p.title, QStringLiteral("Auswertung für Fahrzeug: AB-C 123   Jahr: 2023\r\n"));
     QCOMPARE(p.summary, QStringLiteral("Laufleistung: 1000   Kosten/Km: 0,23€   Verbrauch: "
@@ -68,7 +73,8 @@ void TestEvaluationPrint::titleAndSummary() {
     QCOMPARE(p.rows[13][13], QStringLiteral("0,00"));
 }
 
-void TestEvaluationPrint::rowsPerPage_data() {
+void TestEvaluationPrint::rowsPerPage_data()
+{
     QTest::addColumn<int>("paperHeight");
     QTest::addColumn<int>("rows");
     QTest::newRow("A4 landscape") << 2100 << 50;
@@ -77,13 +83,15 @@ void TestEvaluationPrint::rowsPerPage_data() {
     QTest::newRow("no room for a row") << 300 << 1;
 }
 
-void TestEvaluationPrint::rowsPerPage() {
+void TestEvaluationPrint::rowsPerPage()
+{
     QFETCH(int, paperHeight);
     QFETCH(int, rows);
     QCOMPARE(evaluationRowsPerPage(paperHeight), rows);
 }
 
-void TestEvaluationPrint::a4LandscapeFitsOnePage() {
+void TestEvaluationPrint::a4LandscapeFitsOnePage()
+{
     const FixedFontMetrics metrics; // 50 pixels a character at 10 points, 35 at 7
     const PrintDocument doc = layoutEvaluationPrint(printout(), a4Landscape(), metrics);
     QVERIFY(opsOf(doc, PrintOp::Kind::NewPage).isEmpty());
@@ -109,7 +117,8 @@ void TestEvaluationPrint::a4LandscapeFitsOnePage() {
     QCOMPARE(fonts[1].font.pointSize, 7);
 }
 
-void TestEvaluationPrint::gridRowsAndRules() {
+void TestEvaluationPrint::gridRowsAndRules()
+{
     const FixedFontMetrics metrics;
     const PrintDocument doc = layoutEvaluationPrint(printout(), a4Landscape(), metrics);
     QCOMPARE(placesOf(doc, "Kosten/Monat"), QList<QPoint>{QPoint(120, 110)});
@@ -141,7 +150,8 @@ void TestEvaluationPrint::gridRowsAndRules() {
     QCOMPARE(firstColumnRule.to, QPoint(565, 101));
 }
 
-void TestEvaluationPrint::shortPaperContinuesOnSecondPage() {
+void TestEvaluationPrint::shortPaperContinuesOnSecondPage()
+{
     const FixedFontMetrics metrics;
     const PrintDocument doc = layoutEvaluationPrint(printout(), a4Landscape(800), metrics);
     QCOMPARE(opsOf(doc, PrintOp::Kind::NewPage).size(), 1);
@@ -158,7 +168,8 @@ void TestEvaluationPrint::shortPaperContinuesOnSecondPage() {
     QCOMPARE(placesOf(tiny, "Seite: 14 von 14").size(), 1);
 }
 
-void TestEvaluationPrint::printerResolutionScalesPositions() {
+void TestEvaluationPrint::printerResolutionScalesPositions()
+{
     PageMetrics page;
     page.width = 6816;
     page.height = 4761;
@@ -174,7 +185,8 @@ void TestEvaluationPrint::printerResolutionScalesPositions() {
     QCOMPARE(placesOf(doc, "Kosten/Monat"), QList<QPoint>{QPoint(283, 260)});
 }
 
-int runEvaluationPrintTests(int argc, char** argv) {
+int runEvaluationPrintTests(int argc, char** argv)
+{
     TestEvaluationPrint test;
     return QTest::qExec(&test, argc, argv);
 }

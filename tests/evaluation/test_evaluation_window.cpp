@@ -15,7 +15,8 @@ const QStringList kFigureBoxes{"EditDiffKm",     "EditKostenKm", "EditVerbrauch"
                                "EditLiterpreis", "EditLiterMax", "EditCO2"};
 
 QString booking(const QString& date, const QString& category, const QString& amount,
-                const QString& litres, int km, int previousKm) {
+                const QString& litres, int km, int previousKm)
+{
     return QStringList{"3",
                        "AB-C 123",
                        date,
@@ -29,14 +30,16 @@ QString booking(const QString& date, const QString& category, const QString& amo
         .join(u';');
 }
 
-QByteArray lines(const QStringList& texts) {
+QByteArray lines(const QStringList& texts)
+{
     QByteArray bytes;
     for (const QString& text : texts)
         bytes += ansi(text) + "\r\n";
     return bytes;
 }
 
-QString vehicleLine(const QString& plate, const QString& kfzNr, const QString& co2) {
+QString vehicleLine(const QString& plate, const QString& kfzNr, const QString& co2)
+{
     QStringList fields(19);
     fields[0] = plate;
     fields[9] = kfzNr;
@@ -46,7 +49,8 @@ QString vehicleLine(const QString& plate, const QString& kfzNr, const QString& c
 
 // A window set up the way the main window opens it, for vehicle 3.
 struct Fixture {
-    explicit Fixture(const QString& co2 = QString()) {
+    explicit Fixture(const QString& co2 = QString())
+    {
         window.FKennzeich = QStringLiteral("AB-C 123");
         window.FNr = QStringLiteral("3");
         window.DatenDir = env.context.paths.dataDir;
@@ -54,10 +58,12 @@ struct Fixture {
     }
     ~Fixture() { window.close(); }
 
-    QString text(const char* objectName) const {
+    QString text(const char* objectName) const
+    {
         return window.findChild<QLineEdit*>(objectName)->text();
     }
-    QStringList figures() const {
+    QStringList figures() const
+    {
         QStringList texts;
         for (const QString& name : kFigureBoxes)
             texts << text(qPrintable(name));
@@ -70,7 +76,8 @@ struct Fixture {
     bool tyresEnabled() const { return window.action("ActionReifen")->isEnabled(); }
     void trigger(const char* objectName) { window.action(objectName)->trigger(); }
     // Picks a year in the year chooser, or cancels it when `year` is empty.
-    void expectYearChooser(const QString& year) {
+    void expectYearChooser(const QString& year)
+    {
         env.prompts.expectModal("TFormJahre", [year](QDialog& chooser) {
             if (year.isEmpty()) {
                 chooser.findChild<QPushButton*>("ButtonCancel")->click();
@@ -88,7 +95,8 @@ struct Fixture {
     TFormAuswertung window{env.context};
 };
 
-void verifyAllValueCells(const Fixture& f, const QString& text) {
+void verifyAllValueCells(const Fixture& f, const QString& text)
+{
     for (int column = 1; column < kGridSize; ++column)
         for (int row = 1; row < kGridSize; ++row)
             QCOMPARE(f.cell(column, row), text);
@@ -125,7 +133,8 @@ private Q_SLOTS:
     void printToPdfGivesOneLandscapePage();
 };
 
-void TestEvaluationWindow::opensOnCurrentYearWithoutBookings() {
+void TestEvaluationWindow::opensOnCurrentYearWithoutBookings()
+{
     Fixture f(QStringLiteral("150"));
     f.env.prompts.expectModal("TFormAuswertung", [&f](QDialog&) {
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Auswertung"));
@@ -155,7 +164,8 @@ void TestEvaluationWindow::opensOnCurrentYearWithoutBookings() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::vehicleWindowOpensItForTheVehicleShown() {
+void TestEvaluationWindow::vehicleWindowOpensItForTheVehicleShown()
+{
     TestEnv env;
     TFormKfz vehicles(env.context);
     vehicles.setFieldText(Kennzeichen, QStringLiteral("M-XY 77"));
@@ -176,7 +186,8 @@ void TestEvaluationWindow::vehicleWindowOpensItForTheVehicleShown() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestEvaluationWindow::opensWithTheVehiclesBookings() {
+void TestEvaluationWindow::opensWithTheVehiclesBookings()
+{
     Fixture f(QStringLiteral("150"));
     f.env.writeData("Buch2024Kfz3.csv",
                     lines({booking("10.01.2024", "Kraftstoff", "60,00", "40,0", 10600, 10000),
@@ -194,7 +205,8 @@ void TestEvaluationWindow::opensWithTheVehiclesBookings() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::badBookingShowsMessageAndWindowStays() {
+void TestEvaluationWindow::badBookingShowsMessageAndWindowStays()
+{
     Fixture f;
     f.env.writeData("Buch2024Kfz3.csv",
                     lines({booking("10.01.2024", "Kraftstoff", "60,00", "40,0", 10600, 10000),
@@ -210,7 +222,8 @@ void TestEvaluationWindow::badBookingShowsMessageAndWindowStays() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::loadYearCancelledChangesNothing() {
+void TestEvaluationWindow::loadYearCancelledChangesNothing()
+{
     Fixture f(QStringLiteral("150"));
     f.env.writeData("Buch2024Kfz3.csv",
                     lines({booking("10.01.2024", "Reifen", "400,00", "", 10600, 10000)}));
@@ -226,7 +239,8 @@ void TestEvaluationWindow::loadYearCancelledChangesNothing() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::loadYearShowsOnlyThatYear() {
+void TestEvaluationWindow::loadYearShowsOnlyThatYear()
+{
     Fixture f(QStringLiteral("150"));
     f.env.writeData("Buch2024Kfz3.csv",
                     lines({booking("10.01.2024", "Reifen", "400,00", "", 10600, 10000)}));
@@ -249,7 +263,8 @@ void TestEvaluationWindow::loadYearShowsOnlyThatYear() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::fleetWithoutFiles() {
+void TestEvaluationWindow::fleetWithoutFiles()
+{
     Fixture f(QStringLiteral("150"));
     f.window.setTyreOpener([](const QString&, int, const QString&) {});
     f.env.writeData("Buch2023Kfz3.csv",
@@ -267,7 +282,8 @@ void TestEvaluationWindow::fleetWithoutFiles() {
 
 // Vehicle 3 (the window's own, 200 g/km) is listed between 1 (100 g/km) and 7
 // (no value); the files sort as 1, 3, 7. Each file gets its own vehicle's value.
-void TestEvaluationWindow::fleetOverThreeFilesThenBackToOwnVehicle() {
+void TestEvaluationWindow::fleetOverThreeFilesThenBackToOwnVehicle()
+{
     Fixture f(QStringLiteral("200"));
     f.window.setTyreOpener([](const QString&, int, const QString&) {});
     f.env.writeData("Kfz.csv",
@@ -302,7 +318,8 @@ void TestEvaluationWindow::fleetOverThreeFilesThenBackToOwnVehicle() {
 }
 
 // The first file's sums stay on screen; the label and plate box keep the vehicle.
-void TestEvaluationWindow::fleetStopsAtBadBooking() {
+void TestEvaluationWindow::fleetStopsAtBadBooking()
+{
     Fixture f;
     f.env.writeData("Buch2024Kfz1.csv",
                     lines({booking("01.02.2024", "Wartung", "10,00", "", 1100, 1000)}));
@@ -323,7 +340,8 @@ void TestEvaluationWindow::fleetStopsAtBadBooking() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::reopeningAfterFleetShowsVehicleAgain() {
+void TestEvaluationWindow::reopeningAfterFleetShowsVehicleAgain()
+{
     Fixture f;
     f.window.setTyreOpener([](const QString&, int, const QString&) {});
     f.env.writeData("Buch2024Kfz5.csv",
@@ -340,7 +358,8 @@ void TestEvaluationWindow::reopeningAfterFleetShowsVehicleAgain() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::tyreWindowGetsVehicleAndReading() {
+void TestEvaluationWindow::tyreWindowGetsVehicleAndReading()
+{
     Fixture f;
     f.window.FNr = QStringLiteral("3");
     QStringList calls;
@@ -356,7 +375,8 @@ void TestEvaluationWindow::tyreWindowGetsVehicleAndReading() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::exportOfFreshEvaluationByteForByte() {
+void TestEvaluationWindow::exportOfFreshEvaluationByteForByte()
+{
     Fixture f;
     f.window.show();
     const QString target = f.env.dataFile("export.csv");
@@ -380,7 +400,8 @@ void TestEvaluationWindow::exportOfFreshEvaluationByteForByte() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::exportWritesFiguresAsShown() {
+void TestEvaluationWindow::exportWritesFiguresAsShown()
+{
     Fixture f(QStringLiteral("120"));
     f.env.writeData("Buch2024Kfz3.csv",
                     lines({booking("10.01.2024", "Kraftstoff", "60,00", "40,0", 10600, 10000)}));
@@ -397,7 +418,8 @@ void TestEvaluationWindow::exportWritesFiguresAsShown() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::exportCancelledWritesNothing() {
+void TestEvaluationWindow::exportCancelledWritesNothing()
+{
     Fixture f;
     f.window.show();
     f.env.prompts.expectSaveFile(QString());
@@ -406,7 +428,8 @@ void TestEvaluationWindow::exportCancelledWritesNothing() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::exportToMissingFolderShowsMessage() {
+void TestEvaluationWindow::exportToMissingFolderShowsMessage()
+{
     Fixture f;
     f.window.show();
     const QString target = f.env.dataFile("missing/Auswertung.csv");
@@ -420,7 +443,8 @@ void TestEvaluationWindow::exportToMissingFolderShowsMessage() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::resizeSpreadsColumnsAndRows() {
+void TestEvaluationWindow::resizeSpreadsColumnsAndRows()
+{
     Fixture f;
     f.window.show();
     f.window.resize(1100, 600);
@@ -436,7 +460,8 @@ void TestEvaluationWindow::resizeSpreadsColumnsAndRows() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::cellLook_data() {
+void TestEvaluationWindow::cellLook_data()
+{
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("text");
@@ -461,7 +486,8 @@ void TestEvaluationWindow::cellLook_data() {
                                  << "-BTLM";
 }
 
-void TestEvaluationWindow::cellLook() {
+void TestEvaluationWindow::cellLook()
+{
     QFETCH(int, column);
     QFETCH(int, row);
     QFETCH(QString, text);
@@ -473,7 +499,8 @@ void TestEvaluationWindow::cellLook() {
     QCOMPARE(shown, look);
 }
 
-void TestEvaluationWindow::gridDrawsTotalsNavyWithMaroonMarks() {
+void TestEvaluationWindow::gridDrawsTotalsNavyWithMaroonMarks()
+{
     Fixture f;
     f.env.writeData("Buch2024Kfz3.csv",
                     lines({booking("10.01.2024", "Reifen", "400,00", "", 10600, 10000)}));
@@ -519,7 +546,8 @@ void TestEvaluationWindow::gridDrawsTotalsNavyWithMaroonMarks() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::menuOrderAndHelp() {
+void TestEvaluationWindow::menuOrderAndHelp()
+{
     Fixture f;
     f.window.show();
     auto* menuBar = f.window.findChild<QMenuBar*>();
@@ -539,7 +567,8 @@ void TestEvaluationWindow::menuOrderAndHelp() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::printCancelledPrintsNothing() {
+void TestEvaluationWindow::printCancelledPrintsNothing()
+{
     Fixture f;
     f.window.show();
     f.env.prompts.expectPrinter(false);
@@ -548,7 +577,8 @@ void TestEvaluationWindow::printCancelledPrintsNothing() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestEvaluationWindow::printToPdfGivesOneLandscapePage() {
+void TestEvaluationWindow::printToPdfGivesOneLandscapePage()
+{
     Fixture f;
     f.env.writeData("Buch2024Kfz3.csv",
                     lines({booking("10.01.2024", "Kraftstoff", "60,00", "40,0", 10600, 10000)}));
@@ -571,7 +601,8 @@ void TestEvaluationWindow::printToPdfGivesOneLandscapePage() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-int runEvaluationWindowTests(int argc, char** argv) {
+int runEvaluationWindowTests(int argc, char** argv)
+{
     TestEvaluationWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -6,7 +6,8 @@
 
 namespace {
 
-QString vehicleLine(const QString& kfzNr, const QString& co2) {
+QString vehicleLine(const QString& kfzNr, const QString& co2)
+{
     QStringList fields(19);
     fields[0] = QStringLiteral("AB-C ") + kfzNr;
     fields[9] = kfzNr;
@@ -25,7 +26,8 @@ private Q_SLOTS:
     void withoutVehicleFileNoCo2();
 };
 
-void TestFleetFiles::vehicleNumberOfFileName_data() {
+void TestFleetFiles::vehicleNumberOfFileName_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("number");
@@ -50,7 +52,8 @@ void TestFleetFiles::vehicleNumberOfFileName_data() {
                                << "" << true;
 }
 
-void TestFleetFiles::vehicleNumberOfFileName() {
+void TestFleetFiles::vehicleNumberOfFileName()
+{
     QFETCH(QString, name);
     QFETCH(QString, year);
     QFETCH(QString, number);
@@ -63,7 +66,8 @@ void TestFleetFiles::vehicleNumberOfFileName() {
 
 // The vehicle file lists the vehicles in another order than the files sort, and
 // vehicle 2 has no file: each file still gets its own vehicle's value.
-void TestFleetFiles::filesOfTheYearPairedByVehicleNumber() {
+void TestFleetFiles::filesOfTheYearPairedByVehicleNumber()
+{
     TestEnv env;
     env.writeData("Kfz.csv", ansi(QStringList{vehicleLine("3", "150"), vehicleLine("2", "999"), "",
                                               vehicleLine("12", "99,5"), vehicleLine("1", ""),
@@ -84,7 +88,8 @@ void TestFleetFiles::filesOfTheYearPairedByVehicleNumber() {
     QCOMPARE(sources.first().bookingFile, env.dataFile("Buch2023Kfz1.csv"));
 }
 
-void TestFleetFiles::withoutVehicleFileNoCo2() {
+void TestFleetFiles::withoutVehicleFileNoCo2()
+{
     TestEnv env;
     env.writeData("Buch2024Kfz3.csv", QByteArray());
     const QList<PassSource> sources = fleetSources(env.context.paths.dataDir, "2024");
@@ -92,7 +97,8 @@ void TestFleetFiles::withoutVehicleFileNoCo2() {
     QCOMPARE(sources.first().co2, QString());
 }
 
-int runFleetFilesTests(int argc, char** argv) {
+int runFleetFilesTests(int argc, char** argv)
+{
     TestFleetFiles test;
     return QTest::qExec(&test, argc, argv);
 }
