@@ -10,8 +10,8 @@ bool copyDirectoryRecursively(const QString& source, const QString& target)
     if (!QDir().mkpath(target))
         return false;
     bool ok = true;
-    const auto entries = from.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                            QDir::NoDotAndDotDot);
+    const auto entries =
+        from.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         const QString to = QDir(target).filePath(entry.fileName());
         if (entry.isDir() && !entry.isSymLink())

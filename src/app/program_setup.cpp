@@ -1,10 +1,10 @@
 #include "app/program_setup.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
 
 namespace {
 
@@ -13,16 +13,17 @@ namespace {
 QLocale programLocale()
 {
     const QLocale system = QLocale::system();
-    return system.language() == QLocale::German ? system : QLocale(QLocale::German, QLocale::Germany);
+    return system.language() == QLocale::German ? system
+                                                : QLocale(QLocale::German, QLocale::Germany);
 }
 
 // Qt's buttons and standard dialogs ("Ja", "Nein", "Abbrechen") in German: from
 // the copy installed beside the program, else from Qt's own folder.
 void installGermanQtTexts(QApplication& app)
 {
-    const QStringList dirs = {
-        QApplication::applicationDirPath() + QStringLiteral("/../share/tarvolo/translations"),
-        QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    const QStringList dirs = {QApplication::applicationDirPath() +
+                                  QStringLiteral("/../share/tarvolo/translations"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     for (const char* name : {"qtbase_de", "qt_de"}) {
         auto* translator = new QTranslator(&app);
         const bool loaded = std::any_of(dirs.begin(), dirs.end(), [&](const QString& dir) {

@@ -70,7 +70,8 @@ void TarvoApp::wireWindows()
                                         std::pair{"ActionKfzExport", &runVehicleExport}}) {
         QAction* act = m_kfz->action(QLatin1String(name));
         act->setEnabled(true);
-        connect(act, &QAction::triggered, this, [this, command] { command(m_context, m_kfz.get()); });
+        connect(act, &QAction::triggered, this,
+                [this, command] { command(m_context, m_kfz.get()); });
     }
     QAction* book = m_kfz->action(QStringLiteral("ActionBuchenNeu"));
     book->setEnabled(!m_kfz->readOnlyMode());
@@ -125,7 +126,8 @@ void TarvoApp::runStartUp()
     case DataDirSetup::Ready:
         break;
     case DataDirSetup::CopyFailed:
-        m_context.prompts.warning(&kfz, QStringLiteral("Fehler beim Kopieren des Datenverzeichnisses!"));
+        m_context.prompts.warning(&kfz,
+                                  QStringLiteral("Fehler beim Kopieren des Datenverzeichnisses!"));
         break;
     case DataDirSetup::CreateFailed:
         m_context.prompts.error(&kfz, error);

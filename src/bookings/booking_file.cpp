@@ -8,7 +8,8 @@
 
 namespace {
 
-QString cleanField(const QString& field) {
+QString cleanField(const QString& field)
+{
     QString text = field;
     text.replace(u';', u',');
     text.replace(u'\r', u' ');
@@ -16,20 +17,23 @@ QString cleanField(const QString& field) {
     return text.trimmed();
 }
 
-QString bookingNumberText(const QString& line) {
+QString bookingNumberText(const QString& line)
+{
     return ParseBooking(line).BuchNr;
 }
 
 } // namespace
 
-BuchRecord ParseBooking(const QString& line) {
+BuchRecord ParseBooking(const QString& line)
+{
     const QStringList parts = line.split(u';');
     const auto field = [&parts](int i) { return i < parts.size() ? parts[i] : QString(); };
     return BuchRecord{field(0), field(1), field(2), field(3), field(4),
                       field(5), field(6), field(7), field(8), field(9)};
 }
 
-QString FormatBooking(const BuchRecord& r) {
+QString FormatBooking(const BuchRecord& r)
+{
     const QStringList fields{r.KfzNr,     r.Kennzeichen, r.Datum, r.Kostenart, r.Betrag,
                              r.Kommentar, r.BuchNr,      r.Liter, r.Km,        r.AltKm};
     QStringList cleaned;
@@ -39,16 +43,19 @@ QString FormatBooking(const BuchRecord& r) {
     return cleaned.join(u';');
 }
 
-bool IsBlankLine(const QString& line) {
+bool IsBlankLine(const QString& line)
+{
     return line.trimmed().isEmpty();
 }
 
-QString BookingFilePath(const QString& dataDir, const QString& year, const QString& kfzNr) {
+QString BookingFilePath(const QString& dataDir, const QString& year, const QString& kfzNr)
+{
     return dataDir + QStringLiteral("Buch") + year + QStringLiteral("Kfz") + kfzNr +
            QStringLiteral(".csv");
 }
 
-QString ExistingBookingFile(const QString& dataDir, const QString& year, const QString& kfzNr) {
+QString ExistingBookingFile(const QString& dataDir, const QString& year, const QString& kfzNr)
+{
     const QString path = BookingFilePath(dataDir, year, kfzNr);
     if (QFileInfo::exists(path))
         return path;
@@ -61,7 +68,8 @@ QString ExistingBookingFile(const QString& dataDir, const QString& year, const Q
     return path;
 }
 
-const QStringList& CostCategories() {
+const QStringList& CostCategories()
+{
     static const QStringList categories{
         QStringLiteral("Kraftstoff"),     QStringLiteral("Betriebsstoffe"),
         QStringLiteral("Pflege/Waschen"), QStringLiteral("Wartung"),
@@ -72,21 +80,25 @@ const QStringList& CostCategories() {
     return categories;
 }
 
-bool KeepsLitres(const QString& category) {
+bool KeepsLitres(const QString& category)
+{
     return category == kFuelCategory || category == QStringLiteral("Betriebsstoffe");
 }
 
-bool RemembersLastAmount(const QString& category) {
+bool RemembersLastAmount(const QString& category)
+{
     static const QStringList recurring{QStringLiteral("Versicherung"), QStringLiteral("Steuer"),
                                        QStringLiteral("Leasing"), QStringLiteral("Finanzierung")};
     return recurring.contains(category);
 }
 
-QString StoredCategory(const QString& text) {
+QString StoredCategory(const QString& text)
+{
     return CostCategories().contains(text) ? text : kOtherCategory;
 }
 
-bool ReadBookingLines(const QString& path, TextFile& file, QString* error) {
+bool ReadBookingLines(const QString& path, TextFile& file, QString* error)
+{
     if (!QFileInfo::exists(path)) {
         file = TextFile{};
         return true;
@@ -94,11 +106,13 @@ bool ReadBookingLines(const QString& path, TextFile& file, QString* error) {
     return readTextFile(path, file, error);
 }
 
-bool WriteBookingLines(const QString& path, const TextFile& file, QString* error) {
+bool WriteBookingLines(const QString& path, const TextFile& file, QString* error)
+{
     return writeTextFile(path, file, error);
 }
 
-int FindBookingLine(const QStringList& lines, int buchNr) {
+int FindBookingLine(const QStringList& lines, int buchNr)
+{
     int found = -1;
     for (int i = 0; i < lines.size(); ++i) {
         if (IsBlankLine(lines[i]))
@@ -109,7 +123,8 @@ int FindBookingLine(const QStringList& lines, int buchNr) {
     return found;
 }
 
-int HighestBuchNr(const QStringList& lines) {
+int HighestBuchNr(const QStringList& lines)
+{
     int highest = 0;
     for (const QString& line : lines)
         if (!IsBlankLine(line))
@@ -117,12 +132,14 @@ int HighestBuchNr(const QStringList& lines) {
     return highest;
 }
 
-QString LastAmountPath(const QString& dataDir, const QString& category, const QString& kfzNr) {
+QString LastAmountPath(const QString& dataDir, const QString& category, const QString& kfzNr)
+{
     return dataDir + category + QStringLiteral("Kfz") + kfzNr + QStringLiteral(".dat");
 }
 
 std::optional<QString> LoadLastAmount(const QString& dataDir, const QString& category,
-                                      const QString& kfzNr) {
+                                      const QString& kfzNr)
+{
     TextFile file;
     const QString path = LastAmountPath(dataDir, category, kfzNr);
     if (!QFileInfo::exists(path) || !readTextFile(path, file))
@@ -131,7 +148,8 @@ std::optional<QString> LoadLastAmount(const QString& dataDir, const QString& cat
 }
 
 bool SaveLastAmount(const QString& dataDir, const QString& category, const QString& kfzNr,
-                    const QString& amount, QString* error) {
+                    const QString& amount, QString* error)
+{
     return writeTextLines(LastAmountPath(dataDir, category, kfzNr), {amount},
                           TextEncoding::Windows1252, error);
 }

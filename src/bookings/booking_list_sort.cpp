@@ -8,18 +8,21 @@
 
 namespace {
 
-int sign(qint64 difference) {
+int sign(qint64 difference)
+{
     return difference < 0 ? -1 : (difference > 0 ? 1 : 0);
 }
 
-int integerOrZero(const QString& text) {
+int integerOrZero(const QString& text)
+{
     int value = 0;
     return tryStrToInt(text, value) ? value : 0;
 }
 
 } // namespace
 
-CellKind KindOfColumn(int column) {
+CellKind KindOfColumn(int column)
+{
     switch (column) {
     case BookingColumn::BuchNr:
         return CellKind::Integer;
@@ -32,7 +35,8 @@ CellKind KindOfColumn(int column) {
     }
 }
 
-int CompareCells(CellKind kind, const QString& a, const QString& b) {
+int CompareCells(CellKind kind, const QString& a, const QString& b)
+{
     switch (kind) {
     case CellKind::Integer:
         return sign(qint64(integerOrZero(a)) - qint64(integerOrZero(b)));
@@ -52,12 +56,14 @@ int CompareCells(CellKind kind, const QString& a, const QString& b) {
     return compareTextAsciiFold(a, b);
 }
 
-void BookingSortState::click(int column) {
+void BookingSortState::click(int column)
+{
     m_descending = column == m_column ? !m_descending : false;
     m_column = column;
 }
 
-QList<int> SortOrder(const QStringList& cells, CellKind kind, bool descending) {
+QList<int> SortOrder(const QStringList& cells, CellKind kind, bool descending)
+{
     QList<int> order(cells.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&cells, kind, descending](int a, int b) {

@@ -28,14 +28,16 @@ const ColumnLayout kColumns[BookingColumn::Count] = {
     {"Betrag", Qt::AlignRight, 80}, {"Kmstand", Qt::AlignRight, 100},
 };
 
-QStringList cellsOf(const BuchRecord& r) {
+QStringList cellsOf(const BuchRecord& r)
+{
     return {QString(), r.BuchNr, r.Datum, r.Kostenart, r.Betrag, r.Km};
 }
 
 } // namespace
 
 TFormBuchListe::TFormBuchListe(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_list(new QTreeWidget(this)) {
+    : QDialog(parent), m_prompts(prompts), m_list(new QTreeWidget(this))
+{
     setObjectName(QStringLiteral("TFormBuchListe"));
     setWindowTitle(QStringLiteral("Buchungsliste"));
     auto* bar = new QToolBar(this);
@@ -51,7 +53,8 @@ TFormBuchListe::TFormBuchListe(Prompts& prompts, QWidget* parent)
     connect(help, &QShortcut::activated, this, [this] { m_prompts.showHelp(this, kHelpTopic); });
 }
 
-void TFormBuchListe::buildToolbar(QToolBar* bar) {
+void TFormBuchListe::buildToolbar(QToolBar* bar)
+{
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     const auto add = [this, bar](const char* name, const char* text, QStyle::StandardPixmap icon) {
@@ -74,7 +77,8 @@ void TFormBuchListe::buildToolbar(QToolBar* bar) {
     connect(close, &QAction::triggered, this, &QDialog::reject);
 }
 
-void TFormBuchListe::buildTable() {
+void TFormBuchListe::buildTable()
+{
     m_list->setObjectName(QStringLiteral("MyList"));
     m_list->setAccessibleName(QStringLiteral("Buchungsliste"));
     m_list->setRootIsDecorated(false);
@@ -102,7 +106,8 @@ void TFormBuchListe::buildTable() {
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { takeBooking(); });
 }
 
-void TFormBuchListe::setBookings(const QStringList& lines) {
+void TFormBuchListe::setBookings(const QStringList& lines)
+{
     m_list->clear();
     QList<QTreeWidgetItem*> items;
     for (const QString& line : lines) {
@@ -116,7 +121,8 @@ void TFormBuchListe::setBookings(const QStringList& lines) {
     m_list->addTopLevelItems(items);
 }
 
-QList<QStringList> TFormBuchListe::rows() const {
+QList<QStringList> TFormBuchListe::rows() const
+{
     QList<QStringList> rows;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = m_list->topLevelItem(i);
@@ -128,32 +134,37 @@ QList<QStringList> TFormBuchListe::rows() const {
     return rows;
 }
 
-QStringList TFormBuchListe::captions() const {
+QStringList TFormBuchListe::captions() const
+{
     QStringList captions;
     for (const ColumnLayout& column : kColumns)
         captions << QString::fromLatin1(column.caption);
     return captions;
 }
 
-QList<int> TFormBuchListe::columnWidths() const {
+QList<int> TFormBuchListe::columnWidths() const
+{
     QList<int> widths;
     for (const ColumnLayout& column : kColumns)
         widths << column.width;
     return widths;
 }
 
-void TFormBuchListe::setPrintHandler(std::function<void(TFormBuchListe&)> print) {
+void TFormBuchListe::setPrintHandler(std::function<void(TFormBuchListe&)> print)
+{
     m_printHandler = std::move(print);
     m_print->setEnabled(bool(m_printHandler));
 }
 
-void TFormBuchListe::showEvent(QShowEvent* event) {
+void TFormBuchListe::showEvent(QShowEvent* event)
+{
     m_buchungsNr = -1;
     m_sort.reset();
     QDialog::showEvent(event);
 }
 
-void TFormBuchListe::sortByColumn(int column) {
+void TFormBuchListe::sortByColumn(int column)
+{
     m_sort.click(column);
     runGuarded(m_prompts, this, [this] {
         QStringList cells;
@@ -173,7 +184,8 @@ void TFormBuchListe::sortByColumn(int column) {
     });
 }
 
-void TFormBuchListe::takeBooking() {
+void TFormBuchListe::takeBooking()
+{
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
     runGuarded(m_prompts, this, [this, &selected] {
         if (!selected.isEmpty())

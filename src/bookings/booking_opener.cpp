@@ -5,7 +5,8 @@
 #include "common/guarded.h"
 #include "ui/vehicle_window.h"
 
-void openBookingWindow(AppContext& context, TFormBuchen& window, TFormKfz& vehicleWindow) {
+void openBookingWindow(AppContext& context, TFormBuchen& window, TFormKfz& vehicleWindow)
+{
     const int kmStand = window.bookFor(
         vehicleWindow.fieldText(KfzField::KfzNr), vehicleWindow.fieldText(KfzField::Kennzeichen),
         vehicleWindow.fieldText(KfzField::AktuellerKm), context.paths.dataDir);

@@ -11,7 +11,8 @@ namespace {
 
 // The amount and litres fields are read after dropping what a user may have
 // typed or pasted for readability.
-std::optional<float> preparedNumber(const QString& text) {
+std::optional<float> preparedNumber(const QString& text)
+{
     QString prepared = text.trimmed().isEmpty() ? QStringLiteral("0") : text;
     prepared.remove(QLocale().groupSeparator());
     prepared.remove(QStringLiteral("\r\n"));
@@ -24,7 +25,8 @@ std::optional<float> preparedNumber(const QString& text) {
     return single;
 }
 
-std::optional<float> plainNumber(const QString& text) {
+std::optional<float> plainNumber(const QString& text)
+{
     double value = 0;
     if (!tryStrToFloat(text, value) || !std::isfinite(float(value)))
         return std::nullopt;
@@ -33,14 +35,16 @@ std::optional<float> plainNumber(const QString& text) {
 
 } // namespace
 
-std::optional<QString> CheckedAmount(const QString& text) {
+std::optional<QString> CheckedAmount(const QString& text)
+{
     const auto value = preparedNumber(text);
     if (!value)
         return std::nullopt;
     return format2(*value);
 }
 
-std::optional<QString> CheckedLitres(const QString& category, const QString& text) {
+std::optional<QString> CheckedLitres(const QString& category, const QString& text)
+{
     if (!KeepsLitres(category.trimmed()))
         return QString();
     const auto value = preparedNumber(text);
@@ -49,7 +53,8 @@ std::optional<QString> CheckedLitres(const QString& category, const QString& tex
     return format1(*value);
 }
 
-std::optional<QString> LitrePrice(const QString& amount, const QString& litres) {
+std::optional<QString> LitrePrice(const QString& amount, const QString& litres)
+{
     const auto money = plainNumber(amount);
     if (!money)
         return std::nullopt;
@@ -64,6 +69,7 @@ std::optional<QString> LitrePrice(const QString& amount, const QString& litres) 
     return format2(price);
 }
 
-bool IsLargeMileageJump(int km, int kmStand) {
+bool IsLargeMileageJump(int km, int kmStand)
+{
     return qint64(km) - qint64(kmStand) > 1000;
 }

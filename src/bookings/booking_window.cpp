@@ -25,7 +25,8 @@ const QString kQuestionTitle = QStringLiteral("Buchen");
 
 TFormBuchen::TFormBuchen(AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_list(new TFormBuchListe(context.prompts, this)),
-      m_years(new TFormJahre(context.prompts, this)) {
+      m_years(new TFormJahre(context.prompts, this))
+{
     setObjectName(QStringLiteral("TFormBuchen"));
     setWindowTitle(QStringLiteral("Buchen"));
     buildForm();
@@ -45,37 +46,43 @@ TFormBuchen::TFormBuchen(AppContext& context, QWidget* parent)
     setMode(m_mode);
 }
 
-void TFormBuchen::guarded(const std::function<void()>& steps) {
+void TFormBuchen::guarded(const std::function<void()>& steps)
+{
     runGuarded(m_context.prompts, this, steps);
 }
 
 void TFormBuchen::setVehicle(const QString& kfzNr, const QString& kennzeichen,
-                             const QString& aktuellerKm) {
+                             const QString& aktuellerKm)
+{
     m_kfzNr->setText(kfzNr);
     m_kennzeichen->setText(kennzeichen);
     m_km->setText(kmDigits(aktuellerKm));
 }
 
 int TFormBuchen::bookFor(const QString& kfzNr, const QString& kennzeichen,
-                         const QString& aktuellerKm, const QString& datenDir) {
+                         const QString& aktuellerKm, const QString& datenDir)
+{
     setVehicle(kfzNr, kennzeichen, aktuellerKm);
     setDatenDir(datenDir);
     m_context.prompts.execModal(*this);
     return m_kmStand;
 }
 
-void TFormBuchen::setTyreOpener(TyreOpener opener) {
+void TFormBuchen::setTyreOpener(TyreOpener opener)
+{
     m_tyreOpener = std::move(opener);
     m_tyresAction->setEnabled(bool(m_tyreOpener));
 }
 
-void TFormBuchen::showEvent(QShowEvent* event) {
+void TFormBuchen::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     if (!event->spontaneous())
         guarded([this] { openWindow(); });
 }
 
-void TFormBuchen::openWindow() {
+void TFormBuchen::openWindow()
+{
     m_ledger.clear();
     m_kmStand = 0;
     openYearFile(QString::number(m_context.clock.today().year()));
@@ -85,26 +92,31 @@ void TFormBuchen::openWindow() {
     startNewEntry();
 }
 
-QString TFormBuchen::kfzNr() const {
+QString TFormBuchen::kfzNr() const
+{
     return m_kfzNr->text();
 }
 
 // The vehicle number becomes part of file names; one that is empty or could
 // lead out of the data directory is not used.
-bool TFormBuchen::vehicleNumberUsable() const {
+bool TFormBuchen::vehicleNumberUsable() const
+{
     return !kfzNr().trimmed().isEmpty() && isSafeFileNamePart(kfzNr());
 }
 
-void TFormBuchen::setMode(Mode mode) {
+void TFormBuchen::setMode(Mode mode)
+{
     m_mode = mode;
     m_status->setText(mode == Mode::NewEntry ? kNewEntryStatus : kEditStatus);
 }
 
-void TFormBuchen::plainMessage(const QString& text) {
+void TFormBuchen::plainMessage(const QString& text)
+{
     m_context.prompts.message(this, MessageKind::Plain, QString(), text, MessageButtons::Ok);
 }
 
-void TFormBuchen::readLedger() {
+void TFormBuchen::readLedger()
+{
     QString error;
     if (!vehicleNumberUsable())
         m_ledger.clear();
@@ -112,7 +124,8 @@ void TFormBuchen::readLedger() {
         m_context.prompts.error(this, error);
 }
 
-bool TFormBuchen::writeLedger() {
+bool TFormBuchen::writeLedger()
+{
     QString error;
     if (m_ledger.write(&error))
         return true;
@@ -120,7 +133,8 @@ bool TFormBuchen::writeLedger() {
     return false;
 }
 
-void TFormBuchen::showBooking(int index) {
+void TFormBuchen::showBooking(int index)
+{
     m_shown = m_ledger.bookingAt(index);
     m_kfzNr->setText(m_shown.KfzNr);
     m_kennzeichen->setText(m_shown.Kennzeichen);
@@ -133,7 +147,8 @@ void TFormBuchen::showBooking(int index) {
     m_km->setText(m_shown.Km);
 }
 
-void TFormBuchen::emptyBookingFields() {
+void TFormBuchen::emptyBookingFields()
+{
     m_betrag->clear();
     m_comment->clear();
     m_liter->clear();
@@ -141,11 +156,13 @@ void TFormBuchen::emptyBookingFields() {
     m_category->setEditText(QString());
 }
 
-void TFormBuchen::newEntry() {
+void TFormBuchen::newEntry()
+{
     guarded([this] { startNewEntry(); });
 }
 
-void TFormBuchen::startNewEntry() {
+void TFormBuchen::startNewEntry()
+{
     setMode(Mode::NewEntry);
     m_buchNr->setText(QString::number(m_ledger.nextBuchNr()));
     emptyBookingFields();
@@ -153,7 +170,8 @@ void TFormBuchen::startNewEntry() {
     m_altKm = m_kmStand;
 }
 
-bool TFormBuchen::checkAmount() {
+bool TFormBuchen::checkAmount()
+{
     const auto amount = CheckedAmount(m_betrag->text());
     if (!amount) {
         m_context.prompts.error(this, QStringLiteral("Ungültige Betragsangabe. Bitte korrigieren, "
@@ -165,7 +183,8 @@ bool TFormBuchen::checkAmount() {
     return true;
 }
 
-bool TFormBuchen::checkLitres() {
+bool TFormBuchen::checkLitres()
+{
     const auto litres = CheckedLitres(m_category->currentText(), m_liter->text());
     if (!litres) {
         m_context.prompts.error(this, QStringLiteral("Ungültige Literangabe. Bitte korrigieren, "
@@ -177,7 +196,8 @@ bool TFormBuchen::checkLitres() {
     return true;
 }
 
-void TFormBuchen::computeLitrePrice() {
+void TFormBuchen::computeLitrePrice()
+{
     if (!checkLitres())
         return;
     const auto price = LitrePrice(m_betrag->text(), m_liter->text());
@@ -189,13 +209,15 @@ void TFormBuchen::computeLitrePrice() {
     m_proLiter->setText(*price);
 }
 
-void TFormBuchen::checkOdometer() {
+void TFormBuchen::checkOdometer()
+{
     int value = 0;
     if (!tryStrToInt(m_km->text(), value))
         plainMessage(QStringLiteral("Ungültige KM Angabe, Bitte geben Sie nur Ziffern ein"));
 }
 
-void TFormBuchen::categoryChosen(int index) {
+void TFormBuchen::categoryChosen(int index)
+{
     m_changed = true;
     m_betrag->clear();
     const QString category = m_category->itemText(index);
@@ -206,11 +228,13 @@ void TFormBuchen::categoryChosen(int index) {
     m_km->setFocus();
 }
 
-void TFormBuchen::saveBooking() {
+void TFormBuchen::saveBooking()
+{
     guarded([this] { saveSteps(); });
 }
 
-void TFormBuchen::saveSteps() {
+void TFormBuchen::saveSteps()
+{
     if (!checkAmount() || !checkLitres())
         return;
     const int km = strToInt(m_km->text());
@@ -276,11 +300,13 @@ void TFormBuchen::saveSteps() {
     startNewEntry();
 }
 
-void TFormBuchen::chooseBooking() {
+void TFormBuchen::chooseBooking()
+{
     guarded([this] { chooseSteps(); });
 }
 
-void TFormBuchen::chooseSteps() {
+void TFormBuchen::chooseSteps()
+{
     const Mode before = m_mode;
     setMode(Mode::Edit);
     m_list->setBookings(m_ledger.lines());
@@ -307,11 +333,13 @@ void TFormBuchen::chooseSteps() {
     computeLitrePrice();
 }
 
-void TFormBuchen::deleteBooking() {
+void TFormBuchen::deleteBooking()
+{
     guarded([this] { deleteSteps(); });
 }
 
-void TFormBuchen::deleteSteps() {
+void TFormBuchen::deleteSteps()
+{
     if (!m_context.prompts.confirm(this, QStringLiteral("Buchung wirklich löschen?"), QString(),
                                    MessageKind::Warning))
         return;
@@ -337,18 +365,21 @@ void TFormBuchen::deleteSteps() {
     }
 }
 
-void TFormBuchen::finish() {
+void TFormBuchen::finish()
+{
     if (m_changed && m_context.prompts.confirm(this, QStringLiteral("Buchung speichern?")))
         saveBooking();
     accept();
 }
 
-void TFormBuchen::openTyres() {
+void TFormBuchen::openTyres()
+{
     if (m_tyreOpener)
         m_tyreOpener(kfzNr().trimmed(), m_datenDir, m_kmStand);
 }
 
-bool TFormBuchen::eventFilter(QObject* watched, QEvent* event) {
+bool TFormBuchen::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -370,7 +401,8 @@ bool TFormBuchen::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TFormBuchen::enterPressed(QObject* field) {
+void TFormBuchen::enterPressed(QObject* field)
+{
     if (field == m_datum || field == m_km)
         m_category->setFocus();
     else if (field == m_betrag)

@@ -17,7 +17,8 @@
 
 namespace {
 
-QLineEdit* makeEdit(QWidget* parent, const char* objectName, const char* hint, bool readOnly) {
+QLineEdit* makeEdit(QWidget* parent, const char* objectName, const char* hint, bool readOnly)
+{
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
     edit->setToolTip(QString::fromUtf8(hint));
@@ -35,7 +36,8 @@ QLineEdit* makeEdit(QWidget* parent, const char* objectName, const char* hint, b
 }
 
 // A caption before a field; the caption is the field's accessible name.
-QLabel* caption(QWidget* parent, const char* text, QWidget* field) {
+QLabel* caption(QWidget* parent, const char* text, QWidget* field)
+{
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setBuddy(field);
     field->setAccessibleName(label->text());
@@ -44,7 +46,8 @@ QLabel* caption(QWidget* parent, const char* text, QWidget* field) {
 
 } // namespace
 
-void TFormBuchen::buildForm() {
+void TFormBuchen::buildForm()
+{
     auto* form = new GradientWidget(Qt::white, QColor(189, 191, 202), this);
     form->setObjectName(QStringLiteral("FormArea"));
 
@@ -125,7 +128,8 @@ void TFormBuchen::buildForm() {
 }
 
 QAction* TFormBuchen::makeAction(const char* objectName, const char* text,
-                                 void (TFormBuchen::*command)()) {
+                                 void (TFormBuchen::*command)())
+{
     auto* act = new QAction(QString::fromUtf8(text), this);
     act->setObjectName(QString::fromLatin1(objectName));
     if (command)
@@ -133,7 +137,8 @@ QAction* TFormBuchen::makeAction(const char* objectName, const char* text,
     return act;
 }
 
-void TFormBuchen::buildMenus(QMenuBar* bar) {
+void TFormBuchen::buildMenus(QMenuBar* bar)
+{
     bar->setObjectName(QStringLiteral("MenuBar"));
     QMenu* buchung = bar->addMenu(QStringLiteral("Buchung"));
     buchung->addAction(makeAction("ActionNeu", "Neu", &TFormBuchen::newEntry));
@@ -156,7 +161,8 @@ void TFormBuchen::buildMenus(QMenuBar* bar) {
     extras->addAction(makeAction("ActionHilfe", "Hilfe", nullptr));
 }
 
-void TFormBuchen::buildToolbar(QToolBar* bar) {
+void TFormBuchen::buildToolbar(QToolBar* bar)
+{
     bar->setObjectName(QStringLiteral("ToolBar"));
     struct Button {
         const char* name;
@@ -181,7 +187,8 @@ void TFormBuchen::buildToolbar(QToolBar* bar) {
     }
 }
 
-void TFormBuchen::buildStatusBar(QStatusBar* bar) {
+void TFormBuchen::buildStatusBar(QStatusBar* bar)
+{
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
     m_status = new QLabel(bar);

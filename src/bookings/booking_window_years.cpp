@@ -11,7 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void TFormBuchen::openYearFile(const QString& year) {
+void TFormBuchen::openYearFile(const QString& year)
+{
     m_ledger.open(m_datenDir, year, kfzNr());
     m_yearPanel->setText(year);
     readLedger();
@@ -20,11 +21,13 @@ void TFormBuchen::openYearFile(const QString& year) {
             showBooking(*last);
 }
 
-void TFormBuchen::createYear() {
+void TFormBuchen::createYear()
+{
     guarded([this] { createYearSteps(); });
 }
 
-void TFormBuchen::createYearSteps() {
+void TFormBuchen::createYearSteps()
+{
     QString year = ProposedNewYear(m_ledger.year());
     if (!m_context.prompts.input(this, QStringLiteral("Neues Buchungsjahr"),
                                  QStringLiteral("Jahr eingeben"), year))
@@ -51,7 +54,8 @@ void TFormBuchen::createYearSteps() {
     startNewEntry();
 }
 
-void TFormBuchen::loadYear() {
+void TFormBuchen::loadYear()
+{
     const QString chosen = m_years->chooseBookingYear(m_datenDir, kfzNr());
     if (chosen.isEmpty())
         return;
@@ -64,7 +68,8 @@ void TFormBuchen::loadYear() {
     m_km->clear();
 }
 
-void TFormBuchen::currentYear() {
+void TFormBuchen::currentYear()
+{
     const QDate today = m_context.clock.today();
     guarded([this, &today] {
         openYearFile(QString::number(today.year()));

@@ -4,11 +4,13 @@
 
 #include <QDir>
 
-QString BookingYearMask(const QString& kfzNr) {
+QString BookingYearMask(const QString& kfzNr)
+{
     return QStringLiteral("buch*kfz") + kfzNr + QStringLiteral(".csv");
 }
 
-QStringList FindBookingYears(const QString& dir, const QString& mask) {
+QStringList FindBookingYears(const QString& dir, const QString& mask)
+{
     // Name filters of QDir match without regard to case unless told otherwise,
     // as the file names of the program are matched on every platform.
     const QStringList names =
@@ -20,15 +22,18 @@ QStringList FindBookingYears(const QString& dir, const QString& mask) {
     return years;
 }
 
-QString ProposedNewYear(const QString& openYear) {
+QString ProposedNewYear(const QString& openYear)
+{
     return QString::number(qint64(strToInt(openYear)) + 1);
 }
 
-bool IsEarlierYear(const QString& year, const QString& than) {
+bool IsEarlierYear(const QString& year, const QString& than)
+{
     return year < than;
 }
 
-QString StartDateOfLoadedYear(const QString& chosenYear, const QString& openYear) {
+QString StartDateOfLoadedYear(const QString& chosenYear, const QString& openYear)
+{
     return (IsEarlierYear(chosenYear, openYear) ? QStringLiteral("31.12.")
                                                 : QStringLiteral("01.01.")) +
            chosenYear;

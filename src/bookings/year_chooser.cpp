@@ -13,7 +13,8 @@ constexpr int kHelpTopic = 70;
 }
 
 TFormJahre::TFormJahre(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_years(new QListWidget(this)) {
+    : QDialog(parent), m_prompts(prompts), m_years(new QListWidget(this))
+{
     setObjectName(QStringLiteral("TFormJahre"));
     setWindowTitle(QStringLiteral("Jahr"));
     m_years->setObjectName(QStringLiteral("ListBoxJahre"));
@@ -42,25 +43,29 @@ TFormJahre::TFormJahre(Prompts& prompts, QWidget* parent)
     connect(help, &QShortcut::activated, this, [this] { m_prompts.showHelp(this, kHelpTopic); });
 }
 
-void TFormJahre::setSearch(const QString& datenPfad, const QString& maske) {
+void TFormJahre::setSearch(const QString& datenPfad, const QString& maske)
+{
     m_datenPfad = datenPfad;
     m_maske = maske;
 }
 
-QString TFormJahre::chooseBookingYear(const QString& dataDir, const QString& kfzNr) {
+QString TFormJahre::chooseBookingYear(const QString& dataDir, const QString& kfzNr)
+{
     setSearch(dataDir, BookingYearMask(kfzNr));
     m_prompts.execModal(*this);
     return m_buchJahr;
 }
 
-void TFormJahre::showEvent(QShowEvent* event) {
+void TFormJahre::showEvent(QShowEvent* event)
+{
     m_buchJahr.clear();
     m_years->clear();
     m_years->addItems(FindBookingYears(m_datenPfad, m_maske));
     QDialog::showEvent(event);
 }
 
-void TFormJahre::takeSelection() {
+void TFormJahre::takeSelection()
+{
     if (const QListWidgetItem* item = m_years->currentItem(); item && item->isSelected())
         m_buchJahr = item->text();
     accept();

@@ -3,18 +3,21 @@
 namespace {
 
 // A field as saved: its text unchanged, or two blanks when it holds nothing else.
-QString savedField(const QString& text) {
+QString savedField(const QString& text)
+{
     return text.trimmed().isEmpty() ? QStringLiteral("  ") : text;
 }
 
 // Line n, counted from 1; a missing line counts as a single blank.
-QString lineOrBlank(const QStringList& lines, int n) {
+QString lineOrBlank(const QStringList& lines, int n)
+{
     return n <= lines.size() ? lines.at(n - 1) : QStringLiteral(" ");
 }
 
 } // namespace
 
-QStringList taxCalculatorLines(const TaxCalculatorData& d) {
+QStringList taxCalculatorLines(const TaxCalculatorData& d)
+{
     QStringList lines{d.plate};
     for (const QString* field :
          {&d.month, &d.year, &d.maker, &d.model, &d.fuel, &d.emissionClass, &d.consumption,
@@ -23,7 +26,8 @@ QStringList taxCalculatorLines(const TaxCalculatorData& d) {
     return lines;
 }
 
-TaxCalculatorData parseTaxCalculatorLines(const QStringList& lines) {
+TaxCalculatorData parseTaxCalculatorLines(const QStringList& lines)
+{
     TaxCalculatorData d;
     d.plate = lineOrBlank(lines, 1);
     d.month = lineOrBlank(lines, 2);
@@ -39,7 +43,8 @@ TaxCalculatorData parseTaxCalculatorLines(const QStringList& lines) {
     return d;
 }
 
-QStringList residualCalculatorLines(const ResidualCalculatorData& d) {
+QStringList residualCalculatorLines(const ResidualCalculatorData& d)
+{
     QStringList lines{d.plate};
     for (const QString* field :
          {&d.month, &d.year, &d.maker, &d.model, &d.odometer, &d.kw, &d.newPrice, &d.fuel,
@@ -48,7 +53,8 @@ QStringList residualCalculatorLines(const ResidualCalculatorData& d) {
     return lines;
 }
 
-ResidualCalculatorData parseResidualCalculatorLines(const QStringList& lines) {
+ResidualCalculatorData parseResidualCalculatorLines(const QStringList& lines)
+{
     ResidualCalculatorData d;
     d.plate = lineOrBlank(lines, 1);
     d.month = lineOrBlank(lines, 2);

@@ -17,7 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-QLabel* makeCaption(QWidget* parent, const QString& text, CaptionStyle style) {
+QLabel* makeCaption(QWidget* parent, const QString& text, CaptionStyle style)
+{
     auto* label = new QLabel(text, parent);
     if (style == CaptionStyle::Used) {
         QPalette palette = label->palette();
@@ -30,7 +31,8 @@ QLabel* makeCaption(QWidget* parent, const QString& text, CaptionStyle style) {
 namespace {
 
 void addCaptioned(QGridLayout& grid, int row, int column, QWidget* field, const QString& caption,
-                  CaptionStyle style, QLabel* unit = nullptr) {
+                  CaptionStyle style, QLabel* unit = nullptr)
+{
     QLabel* label = makeCaption(grid.parentWidget(), caption, style);
     label->setBuddy(field);
     field->setAccessibleName(caption);
@@ -48,14 +50,16 @@ void addCaptioned(QGridLayout& grid, int row, int column, QWidget* field, const 
 } // namespace
 
 QLineEdit* addLineEdit(QGridLayout& grid, int row, int column, const QString& objectName,
-                       const QString& caption, CaptionStyle style, QLabel* unit) {
+                       const QString& caption, CaptionStyle style, QLabel* unit)
+{
     auto* edit = new QLineEdit(grid.parentWidget());
     edit->setObjectName(objectName);
     addCaptioned(grid, row, column, edit, caption, style, unit);
     return edit;
 }
 
-RegistrationFields addRegistrationDate(QGridLayout& grid, int row) {
+RegistrationFields addRegistrationDate(QGridLayout& grid, int row)
+{
     grid.addWidget(makeCaption(grid.parentWidget(), QStringLiteral("Erstzulassung")), row, 0);
     auto* date = new QGridLayout;
     grid.addLayout(date, row, 1);
@@ -70,7 +74,8 @@ RegistrationFields addRegistrationDate(QGridLayout& grid, int row) {
 
 QComboBox* addComboBox(QGridLayout& grid, int row, int column, const QString& objectName,
                        const QString& caption, const QStringList& items, bool editable,
-                       CaptionStyle style) {
+                       CaptionStyle style)
+{
     auto* combo = new QComboBox(grid.parentWidget());
     combo->setObjectName(objectName);
     combo->setEditable(editable);
@@ -80,14 +85,16 @@ QComboBox* addComboBox(QGridLayout& grid, int row, int column, const QString& ob
     return combo;
 }
 
-void acceptDigitsOnly(QLineEdit* edit, int maxLength) {
+void acceptDigitsOnly(QLineEdit* edit, int maxLength)
+{
     static const QRegularExpression digits(QStringLiteral("[0-9]*"));
     edit->setValidator(new QRegularExpressionValidator(digits, edit));
     if (maxLength > 0)
         edit->setMaxLength(maxLength);
 }
 
-QToolButton* makeCalculateButton(QWidget* parent, const QString& objectName, const QString& hint) {
+QToolButton* makeCalculateButton(QWidget* parent, const QString& objectName, const QString& hint)
+{
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
     button->setIcon(parent->style()->standardIcon(QStyle::SP_MediaPlay));
@@ -96,14 +103,16 @@ QToolButton* makeCalculateButton(QWidget* parent, const QString& objectName, con
     return button;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& text) {
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& text)
+{
     auto* button = new QPushButton(text, parent);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
     return button;
 }
 
-CalculatorMenu addCalculatorMenu(QDialog& window, QVBoxLayout& layout, bool helpSeparator) {
+CalculatorMenu addCalculatorMenu(QDialog& window, QVBoxLayout& layout, bool helpSeparator)
+{
     auto* bar = new QMenuBar(&window);
     QMenu* file = bar->addMenu(QStringLiteral("Datei"));
     CalculatorMenu menu{};
@@ -125,13 +134,15 @@ CalculatorMenu addCalculatorMenu(QDialog& window, QVBoxLayout& layout, bool help
     return menu;
 }
 
-void addHelpKey(QDialog& window, Prompts& prompts, int topic) {
+void addHelpKey(QDialog& window, Prompts& prompts, int topic)
+{
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     QObject::connect(key, &QShortcut::activated, &window,
                      [&window, &prompts, topic] { prompts.showHelp(&window, topic); });
 }
 
-void showCalculationMessage(Prompts& prompts, QWidget* parent, const CalculationMessage& message) {
+void showCalculationMessage(Prompts& prompts, QWidget* parent, const CalculationMessage& message)
+{
     static const MessageKind kinds[] = {MessageKind::Plain, MessageKind::Information,
                                         MessageKind::Warning, MessageKind::Error};
     prompts.message(parent, kinds[int(message.kind)], QString(), message.text, MessageButtons::Ok);

@@ -4,7 +4,8 @@
 #include "calculators/tax_window.h"
 #include "ui/vehicle_window.h"
 
-void openTaxCalculator(AppContext& context, TFormKfz& vehicleWindow, TFormRechner& calculator) {
+void openTaxCalculator(AppContext& context, TFormKfz& vehicleWindow, TFormRechner& calculator)
+{
     calculator.takeVehicle(vehicleWindow.shownRecord(), context.paths.dataDir);
     context.prompts.execModal(calculator);
     const QString co2 = calculator.co2Result();
@@ -12,8 +13,8 @@ void openTaxCalculator(AppContext& context, TFormKfz& vehicleWindow, TFormRechne
         vehicleWindow.setFieldText(KfzField::CO2Emission, co2);
 }
 
-void openResidualCalculator(AppContext& context, TFormKfz& vehicleWindow,
-                            TFormrestwert& calculator) {
+void openResidualCalculator(AppContext& context, TFormKfz& vehicleWindow, TFormrestwert& calculator)
+{
     calculator.takeVehicle(vehicleWindow.shownRecord(), context.paths.dataDir);
     context.prompts.execModal(calculator);
 }

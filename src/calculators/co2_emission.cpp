@@ -3,7 +3,8 @@
 #include "common/conversions.h"
 #include "common/number_format.h"
 
-float co2GramsPerLitre(const QString& fuelText) {
+float co2GramsPerLitre(const QString& fuelText)
+{
     if (fuelText == QLatin1String("Diesel"))
         return 2650.0f;
     if (fuelText == QLatin1String("Benzin"))
@@ -11,7 +12,8 @@ float co2GramsPerLitre(const QString& fuelText) {
     return 1740.0f;
 }
 
-Co2Total co2TotalShown(float grams) {
+Co2Total co2TotalShown(float grams)
+{
     if (grams > 1000000.0f)
         return {formatFixed(grams / 1000000.0f, 0), QStringLiteral("t")};
     if (grams > 1000.0f)
@@ -19,8 +21,8 @@ Co2Total co2TotalShown(float grams) {
     return {formatFixed(grams, 0), QStringLiteral("g")};
 }
 
-Co2Outcome calculateCo2(const QString& consumption, const QString& fuelText,
-                        const QString& mileage) {
+Co2Outcome calculateCo2(const QString& consumption, const QString& fuelText, const QString& mileage)
+{
     Co2Outcome outcome;
     if (consumption.trimmed().isEmpty() || fuelText.trimmed().isEmpty()) {
         outcome.refusal = CalculationMessage{

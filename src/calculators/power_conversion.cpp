@@ -3,6 +3,7 @@
 #include "common/conversions.h"
 #include "common/number_format.h"
 
-QString convertedPower(const QString& text, float factor) {
+QString convertedPower(const QString& text, float factor)
+{
     return formatFixed(float(strToFloat(text)) * factor, 0);
 }

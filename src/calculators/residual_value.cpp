@@ -13,13 +13,15 @@ const QString kSeriousFaults = QStringLiteral("Erhebliche Mängel");
 constexpr int kMaxAge = 12;
 constexpr float kKmPerYear = 13000.0f;
 
-CalculationMessage warning(const char* text) {
+CalculationMessage warning(const char* text)
+{
     return {CalculationMessage::Kind::Warning, QString::fromUtf8(text)};
 }
 
 // The value lost in the months of the first year and in each full year since,
 // each year losing 1/153 of the new price less than the one before (17 + 16 + … + 1 = 153).
-double depreciatedValue(double newPrice, int age, int month, int currentMonth) {
+double depreciatedValue(double newPrice, int age, int month, int currentMonth)
+{
     if (age < 0)
         return 0;
     const float firstYearAmount = float(newPrice / 17 * 2);
@@ -36,13 +38,15 @@ double depreciatedValue(double newPrice, int age, int month, int currentMonth) {
 }
 
 // More kilometres than 13000 a year lower the value, fewer raise it.
-float mileagePercent(int age, float km) {
+float mileagePercent(int age, float km)
+{
     const float expected = age >= 1 ? kKmPerYear * float(age) : kKmPerYear;
     const float percent = (expected - km) / expected * 10.0f;
     return std::clamp(percent, -25.0f, 15.0f);
 }
 
-float emissionPercent(int age, const QString& emissionClass) {
+float emissionPercent(int age, const QString& emissionClass)
+{
     if (age <= 4)
         return 0;
     if (emissionClass == QLatin1String("Euro4"))
@@ -55,7 +59,8 @@ float emissionPercent(int age, const QString& emissionClass) {
 }
 
 // One condition rating (technical or visual).
-float conditionPercent(int age, const QString& rating) {
+float conditionPercent(int age, const QString& rating)
+{
     if (rating == kTop)
         return age > 4 ? float(age) : 0.0f;
     if (rating == kSlightFaults)
@@ -65,12 +70,14 @@ float conditionPercent(int age, const QString& rating) {
     return 0;
 }
 
-bool fitOnlyForParts(const ResidualInputs& in) {
+bool fitOnlyForParts(const ResidualInputs& in)
+{
     return in.technical == QLatin1String("Zum Ausschlachten") ||
            in.visual == QStringLiteral("Schwere Rost-/Unfallschäden");
 }
 
-float adjustmentPercent(int age, float km, const ResidualInputs& in) {
+float adjustmentPercent(int age, float km, const ResidualInputs& in)
+{
     float percent = mileagePercent(age, km) + emissionPercent(age, in.emissionClass) +
                     conditionPercent(age, in.technical) + conditionPercent(age, in.visual);
     if (fitOnlyForParts(in))
@@ -80,7 +87,8 @@ float adjustmentPercent(int age, float km, const ResidualInputs& in) {
 
 } // namespace
 
-ResidualOutcome calculateResidualValue(const ResidualInputs& in, const QDate& today) {
+ResidualOutcome calculateResidualValue(const ResidualInputs& in, const QDate& today)
+{
     ResidualOutcome outcome;
     if (in.newPrice.trimmed().isEmpty()) {
         outcome.refusal = warning("Bitte Neupreis angeben, sonst ist keine Berechnung möglich!");

@@ -30,14 +30,16 @@ const QString kElectric = QStringLiteral("Elektro");
 } // namespace
 
 TFormrestwert::TFormrestwert(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_dataDir(context.paths.dataDir) {
+    : QDialog(parent), m_context(context), m_dataDir(context.paths.dataDir)
+{
     setObjectName(QStringLiteral("TFormrestwert"));
     setWindowTitle(QStringLiteral("Restwert kalkulieren"));
     buildForm();
     wireReactions();
 }
 
-void TFormrestwert::buildForm() {
+void TFormrestwert::buildForm()
+{
     auto* layout = new QVBoxLayout(this);
     const CalculatorMenu menu = addCalculatorMenu(*this, *layout, false);
     auto* grid = new QGridLayout;
@@ -108,27 +110,31 @@ void TFormrestwert::buildForm() {
     addHelpKey(*this, m_context.prompts, kCalculatorHelpTopic);
 }
 
-void TFormrestwert::wireReactions() {
+void TFormrestwert::wireReactions()
+{
     connect(m_fuel, &QComboBox::activated, this, [this] { fuelChosen(); });
     FocusWatch::onLeave(m_kw, [this] { convertPower(m_kw, m_ps, kPsPerKw); });
     FocusWatch::onLeave(m_ps, [this] { convertPower(m_ps, m_kw, kKwPerPs); });
 }
 
-void TFormrestwert::fuelChosen() {
+void TFormrestwert::fuelChosen()
+{
     if (m_fuel->currentText() == kElectric)
         m_emissionClass->setCurrentText(kEmissionFree);
     else if (m_emissionClass->currentText() == kEmissionFree)
         m_emissionClass->setCurrentText(QString());
 }
 
-void TFormrestwert::convertPower(QLineEdit* source, QLineEdit* target, float factor) {
+void TFormrestwert::convertPower(QLineEdit* source, QLineEdit* target, float factor)
+{
     if (source->text().trimmed().isEmpty())
         return;
     runGuarded(m_context.prompts, this,
                [&] { target->setText(convertedPower(source->text(), factor)); });
 }
 
-void TFormrestwert::takeVehicle(const KfzRecord& vehicle, const QString& dataDir) {
+void TFormrestwert::takeVehicle(const KfzRecord& vehicle, const QString& dataDir)
+{
     m_plate->setText(vehicle[KfzField::Kennzeichen]);
     m_month->setText(vehicle[KfzField::ErstzulMonat]);
     m_year->setText(vehicle[KfzField::ErstzulJahr]);
@@ -144,7 +150,8 @@ void TFormrestwert::takeVehicle(const KfzRecord& vehicle, const QString& dataDir
     m_dataDir = dataDir;
 }
 
-void TFormrestwert::showEvent(QShowEvent* event) {
+void TFormrestwert::showEvent(QShowEvent* event)
+{
     if (!event->spontaneous()) {
         m_fileName.clear();
         m_newPrice->clear();
@@ -155,7 +162,8 @@ void TFormrestwert::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TFormrestwert::calculate() {
+void TFormrestwert::calculate()
+{
     const ResidualOutcome outcome = calculateResidualValue(
         {m_newPrice->text(), m_year->text(), m_month->text(), m_odometer->text(),
          m_emissionClass->currentText(), m_technical->currentText(), m_visual->currentText()},
@@ -166,12 +174,14 @@ void TFormrestwert::calculate() {
         m_result->setText(format2(outcome.value));
 }
 
-QString TFormrestwert::proposedFileName() const {
+QString TFormrestwert::proposedFileName() const
+{
     const QString name = QStringLiteral("RestWert") + m_kfzNr + QStringLiteral(".txt");
     return m_dataDir + (isSafeFileNamePart(name) ? name : QString());
 }
 
-void TFormrestwert::saveInputs() {
+void TFormrestwert::saveInputs()
+{
     if (m_plate->text().trimmed().isEmpty()) {
         m_context.prompts.error(this, QStringLiteral("Keine Daten angegeben!"));
         return;
@@ -187,7 +197,8 @@ void TFormrestwert::saveInputs() {
     writeInputs(m_fileName);
 }
 
-void TFormrestwert::writeInputs(const QString& path) {
+void TFormrestwert::writeInputs(const QString& path)
+{
     const ResidualCalculatorData data{m_plate->text(),
                                       m_month->text(),
                                       m_year->text(),
@@ -208,7 +219,8 @@ void TFormrestwert::writeInputs(const QString& path) {
                                 QStringLiteral("Fehler beim Speichern der Datei:%1!").arg(path));
 }
 
-void TFormrestwert::openInputs() {
+void TFormrestwert::openInputs()
+{
     const QString path = m_context.prompts.openFileName(
         this, QStringLiteral("Öffnen"), proposedFileName(), QStringLiteral("text (*.txt)"));
     if (path.isEmpty())
@@ -244,7 +256,8 @@ void TFormrestwert::openInputs() {
     convertPower(m_kw, m_ps, kPsPerKw);
 }
 
-RecordSheet TFormrestwert::recordSheet() const {
+RecordSheet TFormrestwert::recordSheet() const
+{
     auto row = [](const char* caption, const QString& value) {
         return QStringList{QString::fromUtf8(caption) + u':', value};
     };
@@ -261,6 +274,7 @@ RecordSheet TFormrestwert::recordSheet() const {
                           row("Restwert", m_result->text() + QStringLiteral(" €"))});
 }
 
-void TFormrestwert::printSheet() {
+void TFormrestwert::printSheet()
+{
     PrintRecordSheet(m_context, this, recordSheet());
 }

@@ -30,7 +30,8 @@ const QStringList kEmissionClasses{QStringLiteral("Euro 1"), QStringLiteral("Eur
                                    QStringLiteral("Euro 3"), QStringLiteral("Euro 4"),
                                    QStringLiteral("Euro 5"), QStringLiteral("Euro 6")};
 
-QString withoutBlanks(const QString& text) {
+QString withoutBlanks(const QString& text)
+{
     QString compact = text;
     return compact.remove(u' ');
 }
@@ -38,13 +39,15 @@ QString withoutBlanks(const QString& text) {
 } // namespace
 
 TFormRechner::TFormRechner(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_dataDir(context.paths.dataDir) {
+    : QDialog(parent), m_context(context), m_dataDir(context.paths.dataDir)
+{
     setObjectName(QStringLiteral("TFormRechner"));
     setWindowTitle(QStringLiteral("Steuer/CO2 Rechner"));
     buildForm();
 }
 
-void TFormRechner::buildForm() {
+void TFormRechner::buildForm()
+{
     auto* layout = new QVBoxLayout(this);
     const CalculatorMenu menu = addCalculatorMenu(*this, *layout, true);
     auto* grid = new QGridLayout;
@@ -122,20 +125,23 @@ void TFormRechner::buildForm() {
     });
 }
 
-void TFormRechner::selectFuel(const QString& text) {
+void TFormRechner::selectFuel(const QString& text)
+{
     const int index = kFuels.indexOf(text);
     if (index >= 0)
         m_fuel->setCurrentIndex(index);
 }
 
-void TFormRechner::selectEmissionClass(const QString& compactText) {
+void TFormRechner::selectEmissionClass(const QString& compactText)
+{
     for (int i = 0; i < kEmissionClasses.size(); ++i) {
         if (withoutBlanks(kEmissionClasses.at(i)) == compactText)
             m_emissionClass->setCurrentIndex(i);
     }
 }
 
-void TFormRechner::takeVehicle(const KfzRecord& vehicle, const QString& dataDir) {
+void TFormRechner::takeVehicle(const KfzRecord& vehicle, const QString& dataDir)
+{
     const QString emissionClass = withoutBlanks(vehicle[KfzField::Abgasnorm]);
     m_plate->setText(vehicle[KfzField::Kennzeichen]);
     m_month->setText(vehicle[KfzField::ErstzulMonat]);
@@ -152,11 +158,13 @@ void TFormRechner::takeVehicle(const KfzRecord& vehicle, const QString& dataDir)
     selectEmissionClass(emissionClass);
 }
 
-QString TFormRechner::co2Result() const {
+QString TFormRechner::co2Result() const
+{
     return m_co2->text().trimmed().isEmpty() ? QString() : m_co2->text();
 }
 
-void TFormRechner::showEvent(QShowEvent* event) {
+void TFormRechner::showEvent(QShowEvent* event)
+{
     if (!event->spontaneous()) {
         m_mileage->clear();
         m_consumption->clear();
@@ -165,7 +173,8 @@ void TFormRechner::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TFormRechner::calculateTax() {
+void TFormRechner::calculateTax()
+{
     runGuarded(m_context.prompts, this, [this] {
         const TaxOutcome outcome = ::calculateTax(
             {m_month->text(), m_year->text(), m_displacement->text(), m_co2->text(),
@@ -180,7 +189,8 @@ void TFormRechner::calculateTax() {
     });
 }
 
-void TFormRechner::calculateCo2() {
+void TFormRechner::calculateCo2()
+{
     const Co2Outcome outcome =
         ::calculateCo2(m_consumption->text(), m_fuel->currentText(), m_mileage->text());
     if (outcome.perKm)
@@ -193,13 +203,15 @@ void TFormRechner::calculateCo2() {
         showCalculationMessage(m_context.prompts, this, *outcome.refusal);
 }
 
-void TFormRechner::clearResults() {
+void TFormRechner::clearResults()
+{
     m_co2Total->clear();
     m_co2->clear();
     m_tax->clear();
 }
 
-void TFormRechner::saveInputs() {
+void TFormRechner::saveInputs()
+{
     const QString stem = withoutBlanks(m_plate->text());
     if (stem.isEmpty()) {
         m_context.prompts.error(this, QStringLiteral("Keine Daten angegeben!"));
@@ -228,7 +240,8 @@ void TFormRechner::saveInputs() {
             this, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(path, reason));
 }
 
-void TFormRechner::openInputs() {
+void TFormRechner::openInputs()
+{
     const QString path = m_context.prompts.openFileName(this, QStringLiteral("Öffnen"), m_dataDir,
                                                         QStringLiteral("text (*.txt)"));
     TaxCalculatorData data = parseTaxCalculatorLines({});
@@ -261,7 +274,8 @@ void TFormRechner::openInputs() {
         calculateCo2();
 }
 
-RecordSheet TFormRechner::recordSheet() const {
+RecordSheet TFormRechner::recordSheet() const
+{
     auto row = [](const char* caption, const QString& value) {
         return QStringList{QString::fromUtf8(caption) + u':', value};
     };
@@ -281,6 +295,7 @@ RecordSheet TFormRechner::recordSheet() const {
                          0.01);
 }
 
-void TFormRechner::printSheet() {
+void TFormRechner::printSheet()
+{
     PrintRecordSheet(m_context, this, recordSheet());
 }

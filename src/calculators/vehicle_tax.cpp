@@ -35,39 +35,46 @@ constexpr qint64 kFlatCentsPerGram = 200;
 constexpr qint64 kDieselCentsPer100Ccm = 950;
 constexpr qint64 kPetrolCentsPer100Ccm = 200;
 
-CalculationMessage warning(const char* text) {
+CalculationMessage warning(const char* text)
+{
     return {CalculationMessage::Kind::Warning, QString::fromUtf8(text)};
 }
 
-CalculationMessage error(const char* text) {
+CalculationMessage error(const char* text)
+{
     return {CalculationMessage::Kind::Error, QString::fromUtf8(text)};
 }
 
-qint64 startedUnits(qint64 amount, qint64 unit) {
+qint64 startedUnits(qint64 amount, qint64 unit)
+{
     return (amount + unit - 1) / unit;
 }
 
 // How many of the units 1 … amount fall into the band.
-qint64 unitsInBand(qint64 amount, const Band& band) {
+qint64 unitsInBand(qint64 amount, const Band& band)
+{
     return std::max<qint64>(0, std::min(amount, band.to) - band.from + 1);
 }
 
 // A field that holds a count (displacement, weight): a non-negative integer.
-qint64 countValue(const QString& text) {
+qint64 countValue(const QString& text)
+{
     const int value = strToInt(text);
     if (value < 0)
         throw ConversionError(integerErrorMessage(text));
     return value;
 }
 
-qint64 co2Value(const QString& text) {
+qint64 co2Value(const QString& text)
+{
     const double rounded = roundFixed(strToFloat(text), 0, Rounding::HalfToEven);
     if (std::abs(rounded) > std::numeric_limits<int>::max())
         throw ConversionError(floatErrorMessage(text));
     return qint64(rounded);
 }
 
-int co2Allowance(int year) {
+int co2Allowance(int year)
+{
     if (year >= 2014)
         return 95;
     if (year >= 2012)
@@ -76,16 +83,19 @@ int co2Allowance(int year) {
 }
 
 // Registered before 1 July 2009; a missing month counts as 0.
-bool oldRulesApply(int year, int month) {
+bool oldRulesApply(int year, int month)
+{
     return year < 2009 || (year == 2009 && month < 7);
 }
 
 // Cars registered from November 2008 to June 2009 pay the lower of both taxes.
-bool lowerOfBothRules(int year, int month) {
+bool lowerOfBothRules(int year, int month)
+{
     return (year == 2008 && month >= 11) || (year == 2009 && month < 7);
 }
 
-qint64 oldRulesCentsPer100Ccm(TaxFuel fuel, int emissionIndex) {
+qint64 oldRulesCentsPer100Ccm(TaxFuel fuel, int emissionIndex)
+{
     const bool euro1OrNone = emissionIndex <= 0;
     const bool euro2 = emissionIndex == 1;
     if (fuel == TaxFuel::Diesel)
@@ -93,7 +103,8 @@ qint64 oldRulesCentsPer100Ccm(TaxFuel fuel, int emissionIndex) {
     return euro1OrNone ? 1513 : euro2 ? 736 : 675;
 }
 
-qint64 co2Cents(qint64 co2, int year, int allowance) {
+qint64 co2Cents(qint64 co2, int year, int allowance)
+{
     if (year < 2021)
         return std::max<qint64>(0, co2 - allowance) * kFlatCentsPerGram;
     qint64 cents = 0;
@@ -103,7 +114,8 @@ qint64 co2Cents(qint64 co2, int year, int allowance) {
 }
 
 qint64 combustionCents(TaxFuel fuel, int emissionIndex, int year, int month, qint64 displacement,
-                       qint64 co2) {
+                       qint64 co2)
+{
     if (displacement == 0)
         return 0;
     const qint64 units = startedUnits(displacement, 100);
@@ -117,7 +129,8 @@ qint64 combustionCents(TaxFuel fuel, int emissionIndex, int year, int month, qin
     return std::min(oldRules, base + co2Cents(co2, year, 120));
 }
 
-qint64 electricCents(qint64 weight) {
+qint64 electricCents(qint64 weight)
+{
     const qint64 steps = startedUnits(weight, kWeightStep);
     qint64 cents = 0;
     for (const Band& band : kWeightBands) {
@@ -129,7 +142,8 @@ qint64 electricCents(qint64 weight) {
 
 } // namespace
 
-TaxOutcome calculateTax(const TaxInputs& in) {
+TaxOutcome calculateTax(const TaxInputs& in)
+{
     TaxOutcome outcome;
     const int month = in.month.trimmed().isEmpty() ? 0 : strToInt(in.month);
     if (in.year.trimmed().isEmpty()) {

@@ -124,7 +124,8 @@ QDate strToDate(const QString& text, int referenceYear)
 QDateTime strToDateTime(const QString& text, int referenceYear)
 {
     const QDate date = strToDate(text, referenceYear);
-    static const QRegularExpression timePart(QStringLiteral(R"((\d{1,2}):(\d{2})(?::(\d{2}))?\s*$)"));
+    static const QRegularExpression timePart(
+        QStringLiteral(R"((\d{1,2}):(\d{2})(?::(\d{2}))?\s*$)"));
     const auto m = timePart.match(text);
     QTime time(0, 0);
     if (m.hasMatch())

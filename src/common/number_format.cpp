@@ -22,8 +22,8 @@ Digits exactDigits(double value)
     std::frexp(value, &exponent);
     const int fractionBits = std::clamp(53 - exponent, 1, 1074);
     std::vector<char> buffer(size_t(fractionBits) + 320);
-    const int n = std::snprintf(buffer.data(), buffer.size(), "%.*f", fractionBits + 1,
-                                std::fabs(value));
+    const int n =
+        std::snprintf(buffer.data(), buffer.size(), "%.*f", fractionBits + 1, std::fabs(value));
     const QByteArray text(buffer.data(), n);
     const int dot = text.indexOf('.');
     return {text.left(dot), text.mid(dot + 1)};

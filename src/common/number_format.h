@@ -13,8 +13,14 @@ enum class Rounding {
 // as it is and the exact float value is rounded.
 QString formatFixed(double value, int decimals, Rounding rounding = Rounding::HalfAwayFromZero);
 
-inline QString format2(double value) { return formatFixed(value, 2); }
-inline QString format1(double value) { return formatFixed(value, 1); }
+inline QString format2(double value)
+{
+    return formatFixed(value, 2);
+}
+inline QString format1(double value)
+{
+    return formatFixed(value, 1);
+}
 
 // The value rounded as formatFixed rounds it, as a number.
 double roundFixed(double value, int decimals, Rounding rounding = Rounding::HalfAwayFromZero);

@@ -17,7 +17,8 @@ namespace {
 QString allUsersDataFolder()
 {
 #ifdef Q_OS_WIN
-    const QString programData = qEnvironmentVariable("PROGRAMDATA", QStringLiteral("C:/ProgramData"));
+    const QString programData =
+        qEnvironmentVariable("PROGRAMDATA", QStringLiteral("C:/ProgramData"));
     return QDir::fromNativeSeparators(programData);
 #else
     QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
@@ -33,7 +34,8 @@ QString allUsersDataFolder()
 Paths Paths::standard()
 {
     Paths p;
-    p.dataDir = withTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    p.dataDir =
+        withTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     p.progDir = withTrailingSlash(QCoreApplication::applicationDirPath());
     p.legacyDir = withTrailingSlash(allUsersDataFolder()) + QStringLiteral("kfzdata/");
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

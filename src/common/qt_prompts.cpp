@@ -66,8 +66,7 @@ Answer QtPrompts::message(QWidget* parent, MessageKind kind, const QString& titl
 bool QtPrompts::input(QWidget* parent, const QString& title, const QString& label, QString& value)
 {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, label, QLineEdit::Normal, value, &ok);
+    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, value, &ok);
     if (ok)
         value = text;
     return ok;

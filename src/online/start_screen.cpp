@@ -13,8 +13,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QWindow>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -70,15 +70,15 @@ void TFormFreeware::buildForm()
     QFont linkFont = fontOf(QStringLiteral("Arial"), 9);
     linkFont.setUnderline(true);
     m_link = whiteLabel(QStringLiteral("Label3"), homePageHost(), linkFont, this);
-    LinkClick::attach(m_link, [this] {
-        OpenWebPage(m_prompts, QStringLiteral("https://") + m_link->text());
-    });
+    LinkClick::attach(
+        m_link, [this] { OpenWebPage(m_prompts, QStringLiteral("https://") + m_link->text()); });
 
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("ProgressFrame"));
     m_frame->setFixedSize(kFrameWidth, kFrameHeight);
     m_frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_frame->setStyleSheet(QStringLiteral("QFrame#ProgressFrame { background: rgb(96, 96, 104); }"));
+    m_frame->setStyleSheet(
+        QStringLiteral("QFrame#ProgressFrame { background: rgb(96, 96, 104); }"));
     m_bar = new GradientWidget(QColor(255, 217, 255), QColor(94, 0, 47), m_frame);
     m_bar->setObjectName(QStringLiteral("Balken"));
     m_bar->setGeometry(0, 0, 0, kFrameHeight);

@@ -14,8 +14,7 @@ bool isPlausibleVersionLine(const QString& line)
     if (line.size() > kMaxVersionLength)
         return false;
     for (const QChar c : line)
-        if (!c.isLetterOrNumber() && c != u'.' && c != u' ' && c != u'-' && c != u'+' &&
-            c != u'_')
+        if (!c.isLetterOrNumber() && c != u'.' && c != u' ' && c != u'-' && c != u'+' && c != u'_')
             return false;
     return true;
 }

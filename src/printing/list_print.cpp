@@ -4,13 +4,15 @@
 
 #include <algorithm>
 
-QString listTitle(ListKind kind) {
+QString listTitle(ListKind kind)
+{
     return kind == ListKind::Bookings ? QStringLiteral("Buchungsliste")
                                       : QStringLiteral("Fahrzeugliste");
 }
 
 ListTable makeListTable(const QStringList& captions, const QList<int>& widths,
-                        const QList<QStringList>& rows) {
+                        const QList<QStringList>& rows)
+{
     ListTable table;
     for (qsizetype c = 0; c < captions.size(); ++c)
         table.columns.append({captions[c], widths.value(c)});
@@ -20,11 +22,13 @@ ListTable makeListTable(const QStringList& captions, const QList<int>& widths,
 
 namespace {
 
-int firstVerticalLine(ListKind kind) {
+int firstVerticalLine(ListKind kind)
+{
     return kind == ListKind::Bookings ? 2 : 1;
 }
 
-bool rightAligned(ListKind kind, int column) {
+bool rightAligned(ListKind kind, int column)
+{
     // "Betrag" and "Kmstand" of the booking list.
     return kind == ListKind::Bookings && (column == 4 || column == 5);
 }
@@ -34,7 +38,8 @@ public:
     ListLayout(const ListTable& table, ListKind kind, const PageMetrics& page,
                const PrintFontMetrics& metrics, const QDate& today)
         : m_table(table), m_kind(kind), m_title(listTitle(kind)), m_page(page), m_metrics(metrics),
-          m_units(page), m_today(today) {
+          m_units(page), m_today(today)
+    {
         computeBoundaries();
         m_top = m_units.y(2.5);
         m_lineHeight = std::max(1, metrics.textHeight(tableFont(), QStringLiteral("dummy")));
@@ -43,7 +48,8 @@ public:
         m_pages = std::max<int>(1, (rowCount() + m_rowsPerPage - 1) / m_rowsPerPage);
     }
 
-    PrintDocument run() {
+    PrintDocument run()
+    {
         int r = 0;
         int pageNumber = 0;
         for (int row = 0; row < rowCount(); ++row) {
@@ -63,7 +69,8 @@ private:
     int rowCount() const { return int(m_table.rows.size()); }
     int columnCount() const { return int(m_table.columns.size()); }
 
-    void computeBoundaries() {
+    void computeBoundaries()
+    {
         double screenWidth = 0;
         for (const ListTableColumn& column : m_table.columns)
             screenWidth += std::max(0, column.width);
@@ -77,7 +84,8 @@ private:
         }
     }
 
-    void drawPageFurniture(int pageNumber, int rowsLeft) {
+    void drawPageFurniture(int pageNumber, int rowsLeft)
+    {
         const bool lastPage = pageNumber == m_pages;
         const int lineRows = lastPage ? rowsLeft + 2 : m_rowsPerPage + 1;
         for (int i = firstVerticalLine(m_kind); i <= columnCount() - 1; ++i)
@@ -99,7 +107,8 @@ private:
         m_doc.setFont(tableFont());
     }
 
-    void drawRow(const QStringList& cells, int top) {
+    void drawRow(const QStringList& cells, int top)
+    {
         const int bottom = top + m_lineHeight;
         for (int i = 0; i < columnCount(); ++i) {
             const int left = m_x[i] + m_units.x(0.1);
@@ -129,6 +138,7 @@ private:
 } // namespace
 
 PrintDocument layoutListview(const ListTable& table, ListKind kind, const PageMetrics& page,
-                             const PrintFontMetrics& metrics, const QDate& today) {
+                             const PrintFontMetrics& metrics, const QDate& today)
+{
     return ListLayout(table, kind, page, metrics, today).run();
 }

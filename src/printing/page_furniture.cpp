@@ -2,12 +2,14 @@
 
 #include "common/conversions.h"
 
-QString pageLineText(const QDate& today, int page, int pages) {
+QString pageLineText(const QDate& today, int page, int pages)
+{
     return QStringLiteral("Date: %1 Page: %2 / %3").arg(formatDate(today)).arg(page).arg(pages);
 }
 
 void drawPageHead(PrintDocument& doc, const PageMetrics& page, const PrintFontMetrics& metrics,
-                  const QString& title, const QDate& today, int pageNumber, int pages) {
+                  const QString& title, const QDate& today, int pageNumber, int pages)
+{
     const PageUnits units(page);
 
     doc.setFont(pageLineFont());

@@ -1,35 +1,41 @@
 #include "printing/print_document.h"
 
-PrintFont tableFont() {
+PrintFont tableFont()
+{
     return PrintFont{};
 }
 
-PrintFont headingFont() {
+PrintFont headingFont()
+{
     PrintFont font;
     font.bold = true;
     return font;
 }
 
-PrintFont pageLineFont() {
+PrintFont pageLineFont()
+{
     PrintFont font;
     font.pointSize = 8;
     return font;
 }
 
-PrintFont titleFont() {
+PrintFont titleFont()
+{
     PrintFont font;
     font.pointSize = 18;
     return font;
 }
 
-void PrintDocument::setFont(const PrintFont& font) {
+void PrintDocument::setFont(const PrintFont& font)
+{
     PrintOp op;
     op.kind = PrintOp::Kind::SetFont;
     op.font = font;
     m_ops.append(op);
 }
 
-void PrintDocument::text(int x, int y, const QString& text) {
+void PrintDocument::text(int x, int y, const QString& text)
+{
     PrintOp op;
     op.kind = PrintOp::Kind::Text;
     op.text = text;
@@ -38,7 +44,8 @@ void PrintDocument::text(int x, int y, const QString& text) {
 }
 
 void PrintDocument::clippedText(int left, int top, int right, int bottom, int x, int y,
-                                const QString& text) {
+                                const QString& text)
+{
     PrintOp op;
     op.kind = PrintOp::Kind::ClippedText;
     op.text = text;
@@ -47,7 +54,8 @@ void PrintDocument::clippedText(int left, int top, int right, int bottom, int x,
     m_ops.append(op);
 }
 
-void PrintDocument::line(int x1, int y1, int x2, int y2) {
+void PrintDocument::line(int x1, int y1, int x2, int y2)
+{
     PrintOp op;
     op.kind = PrintOp::Kind::Line;
     op.at = QPoint(x1, y1);
@@ -55,7 +63,8 @@ void PrintDocument::line(int x1, int y1, int x2, int y2) {
     m_ops.append(op);
 }
 
-void PrintDocument::newPage() {
+void PrintDocument::newPage()
+{
     PrintOp op;
     op.kind = PrintOp::Kind::NewPage;
     m_ops.append(op);

@@ -18,13 +18,17 @@ public:
 class FixedFontMetrics : public PrintFontMetrics {
 public:
     FixedFontMetrics(int charWidth = 50, int lineHeight = 100)
-        : m_charWidth(charWidth), m_lineHeight(lineHeight) {}
+        : m_charWidth(charWidth), m_lineHeight(lineHeight)
+    {
+    }
 
-    int textWidth(const PrintFont& font, const QString& text) const override {
+    int textWidth(const PrintFont& font, const QString& text) const override
+    {
         const int perChar = font.bold ? m_charWidth + m_charWidth / 10 : m_charWidth;
         return text.size() * perChar * font.pointSize / 10;
     }
-    int textHeight(const PrintFont& font, const QString&) const override {
+    int textHeight(const PrintFont& font, const QString&) const override
+    {
         return m_lineHeight * font.pointSize / 10;
     }
 

@@ -6,7 +6,8 @@
 #include <QTreeWidget>
 
 bool runPrintJob(AppContext& context, QWidget* parent, const QString& jobName,
-                 const PageLayoutFunction& layout) {
+                 const PageLayoutFunction& layout)
+{
     QPrinter printer(QPrinter::HighResolution);
     if (!context.prompts.choosePrinter(parent, printer))
         return false;
@@ -22,7 +23,8 @@ bool runPrintJob(AppContext& context, QWidget* parent, const QString& jobName,
     return false;
 }
 
-bool PrintRecordSheet(AppContext& context, QWidget* parent, const RecordSheet& sheet) {
+bool PrintRecordSheet(AppContext& context, QWidget* parent, const RecordSheet& sheet)
+{
     const QDate today = context.clock.today();
     return runPrintJob(context, parent, sheet.jobName,
                        [&](const PageMetrics& page, const PrintFontMetrics& metrics) {
@@ -30,7 +32,8 @@ bool PrintRecordSheet(AppContext& context, QWidget* parent, const RecordSheet& s
                        });
 }
 
-bool PrintListview(AppContext& context, QWidget* parent, const ListTable& table, ListKind kind) {
+bool PrintListview(AppContext& context, QWidget* parent, const ListTable& table, ListKind kind)
+{
     const QDate today = context.clock.today();
     return runPrintJob(context, parent, QStringLiteral("Listview Print"),
                        [&](const PageMetrics& page, const PrintFontMetrics& metrics) {
@@ -38,7 +41,8 @@ bool PrintListview(AppContext& context, QWidget* parent, const ListTable& table,
                        });
 }
 
-ListTable listTableOf(const QTreeWidget& view) {
+ListTable listTableOf(const QTreeWidget& view)
+{
     QStringList captions;
     QList<int> widths;
     for (int c = 0; c < view.columnCount(); ++c) {

@@ -9,7 +9,8 @@
 
 namespace {
 
-QFont toQFont(const PrintFont& font) {
+QFont toQFont(const PrintFont& font)
+{
     QFont result(font.family, font.pointSize);
     result.setBold(font.bold);
     return result;
@@ -17,7 +18,8 @@ QFont toQFont(const PrintFont& font) {
 
 } // namespace
 
-PageMetrics pageMetricsOf(const QPrinter& printer) {
+PageMetrics pageMetricsOf(const QPrinter& printer)
+{
     const int dpi = printer.resolution();
     const QRect paintRect = printer.pageLayout().paintRectPixels(dpi);
     PageMetrics page;
@@ -29,16 +31,19 @@ PageMetrics pageMetricsOf(const QPrinter& printer) {
     return page;
 }
 
-int PrinterFontMetrics::textWidth(const PrintFont& font, const QString& text) const {
+int PrinterFontMetrics::textWidth(const PrintFont& font, const QString& text) const
+{
     return QFontMetrics(toQFont(font), &m_device).horizontalAdvance(text);
 }
 
-int PrinterFontMetrics::textHeight(const PrintFont& font, const QString&) const {
+int PrinterFontMetrics::textHeight(const PrintFont& font, const QString&) const
+{
     return QFontMetrics(toQFont(font), &m_device).height();
 }
 
 bool paintDocument(const PrintDocument& doc, QPainter& painter,
-                   const std::function<bool()>& newPage) {
+                   const std::function<bool()>& newPage)
+{
     // Positions are the top-left corners of text cells; QPainter writes on the
     // baseline, one ascent further down.
     painter.setPen(QPen(Qt::black, 0));
@@ -73,7 +78,8 @@ bool paintDocument(const PrintDocument& doc, QPainter& painter,
     return ok;
 }
 
-bool replayOnPrinter(const PrintDocument& doc, QPrinter& printer) {
+bool replayOnPrinter(const PrintDocument& doc, QPrinter& printer)
+{
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

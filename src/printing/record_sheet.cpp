@@ -5,7 +5,8 @@
 #include <algorithm>
 
 RecordSheet kfzdatenSheet(const QString& title, const QList<QStringList>& rows,
-                          double closingRuleOffset) {
+                          double closingRuleOffset)
+{
     RecordSheet sheet;
     sheet.jobName = QStringLiteral("Kfzdaten");
     sheet.title = title;
@@ -16,7 +17,8 @@ RecordSheet kfzdatenSheet(const QString& title, const QList<QStringList>& rows,
     return sheet;
 }
 
-RecordSheet tyreSheet(const QList<QStringList>& rows) {
+RecordSheet tyreSheet(const QList<QStringList>& rows)
+{
     RecordSheet sheet;
     sheet.jobName = QStringLiteral("Reifendaten");
     sheet.title = QStringLiteral("Reifendaten");
@@ -34,7 +36,8 @@ class RecordSheetLayout {
 public:
     RecordSheetLayout(const RecordSheet& sheet, const PageMetrics& page,
                       const PrintFontMetrics& metrics, const QDate& today)
-        : m_sheet(sheet), m_page(page), m_metrics(metrics), m_units(page), m_today(today) {
+        : m_sheet(sheet), m_page(page), m_metrics(metrics), m_units(page), m_today(today)
+    {
         const int columnCount = int(sheet.columns.size());
         m_borders.append(m_units.x(1.5));
         const int usable = (page.width - m_units.x(1.5)) - m_borders.first();
@@ -50,7 +53,8 @@ public:
         m_pages = std::max<int>(1, (int(sheet.rows.size()) + m_rowsPerPage - 1) / m_rowsPerPage);
     }
 
-    PrintDocument run() {
+    PrintDocument run()
+    {
         const int rowCount = int(m_sheet.rows.size());
         int lastRowY = m_top;
         for (int pageIndex = 0; pageIndex < m_pages; ++pageIndex) {
@@ -74,7 +78,8 @@ private:
     int tableLeft() const { return m_borders.first() - m_units.x(0.1); }
     int tableRight() const { return m_borders.last() + m_units.x(0.1); }
 
-    void drawPageFurniture(int pageNumber, int rowsOnPage) {
+    void drawPageFurniture(int pageNumber, int rowsOnPage)
+    {
         const int headingY = m_top - m_units.y(0.1);
         m_doc.setFont(headingFont());
         for (int c = 0; c < columnCount(); ++c) {
@@ -98,7 +103,8 @@ private:
         m_doc.setFont(tableFont());
     }
 
-    void drawRow(const QStringList& cells, int y) {
+    void drawRow(const QStringList& cells, int y)
+    {
         for (int c = 0; c < columnCount(); ++c) {
             const int left = m_borders[c] + m_units.x(0.1);
             m_doc.clippedText(left, y, m_borders[c + 1] - m_units.x(0.1), y + m_lineHeight, left, y,
@@ -122,6 +128,7 @@ private:
 } // namespace
 
 PrintDocument layoutRecordSheet(const RecordSheet& sheet, const PageMetrics& page,
-                                const PrintFontMetrics& metrics, const QDate& today) {
+                                const PrintFontMetrics& metrics, const QDate& today)
+{
     return RecordSheetLayout(sheet, page, metrics, today).run();
 }

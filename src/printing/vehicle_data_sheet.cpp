@@ -1,6 +1,7 @@
 #include "printing/vehicle_data_sheet.h"
 
-RecordSheet vehicleDataSheet(const KfzRecord& shown) {
+RecordSheet vehicleDataSheet(const KfzRecord& shown)
+{
     const auto row = [](const char* label, const QString& value) {
         return QStringList{QString::fromUtf8(label), value};
     };

@@ -71,15 +71,24 @@ BackupResult copyDataFiles(const QString& dataDir, const QString& targetDir)
 QString vehicleExportHeader()
 {
     static const QStringList columns = {
-        QStringLiteral("Amtl. Kennzeichen"), QStringLiteral("Erstzulassung Monat"),
-        QStringLiteral("Schlüsselnummer 2.1"), QStringLiteral("Hersteller"),
-        QStringLiteral("Abgasnorm"), QStringLiteral("Nächste HU"),
-        QStringLiteral("Plakette"), QStringLiteral("Kmstand_alt"),
-        QStringLiteral("Kmstand"), QStringLiteral("Fahrzeugnr."),
-        QStringLiteral("Schlüsselnummer2"), QStringLiteral("Kmstand_start"),
-        QStringLiteral("Typ"), QStringLiteral("Baujahr"),
-        QStringLiteral("CO2/g Km"), QStringLiteral("KW"),
-        QStringLiteral("PS"), QStringLiteral("Kraftstoffart"),
+        QStringLiteral("Amtl. Kennzeichen"),
+        QStringLiteral("Erstzulassung Monat"),
+        QStringLiteral("Schlüsselnummer 2.1"),
+        QStringLiteral("Hersteller"),
+        QStringLiteral("Abgasnorm"),
+        QStringLiteral("Nächste HU"),
+        QStringLiteral("Plakette"),
+        QStringLiteral("Kmstand_alt"),
+        QStringLiteral("Kmstand"),
+        QStringLiteral("Fahrzeugnr."),
+        QStringLiteral("Schlüsselnummer2"),
+        QStringLiteral("Kmstand_start"),
+        QStringLiteral("Typ"),
+        QStringLiteral("Baujahr"),
+        QStringLiteral("CO2/g Km"),
+        QStringLiteral("KW"),
+        QStringLiteral("PS"),
+        QStringLiteral("Kraftstoffart"),
         QStringLiteral("Hubraum ccm"),
     };
     return columns.join(u';');

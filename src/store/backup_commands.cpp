@@ -38,8 +38,8 @@ void runBackup(AppContext& context, QWidget* parent)
                                                "konnten nicht kopiert werden!"));
         return;
     }
-    prompts.information(parent,
-                        QStringLiteral("Sicherungen erfolgreich angelegt im Verzeichnis:") + target);
+    prompts.information(parent, QStringLiteral("Sicherungen erfolgreich angelegt im Verzeichnis:") +
+                                    target);
     // Shown so that the user sees the copies; what is chosen in it does not matter.
     prompts.openFileName(parent, QString(), target, QString());
 }

@@ -3,20 +3,23 @@
 #include "common/conversions.h"
 #include "common/safe_names.h"
 
-QString tyrePositionName(int position) {
+QString tyrePositionName(int position)
+{
     static const std::array<QString, kTyresPerSet> names{
         QStringLiteral("Links vorn"), QStringLiteral("Rechts vorn"), QStringLiteral("Links hinten"),
         QStringLiteral("Rechts hinten")};
     return names.at(size_t(position));
 }
 
-QString tyreFileName(const QString& kfzNr) {
+QString tyreFileName(const QString& kfzNr)
+{
     if (!isSafeFileNamePart(kfzNr))
         return QString();
     return QStringLiteral("Reifen") + kfzNr + QStringLiteral(".csv");
 }
 
-QStringList formatTyreLines(const ReifenRecord& record) {
+QStringList formatTyreLines(const ReifenRecord& record)
+{
     QStringList lines;
     for (const TyreSet& set : record.sets) {
         for (const Tyre& tyre : set) {
@@ -29,7 +32,8 @@ QStringList formatTyreLines(const ReifenRecord& record) {
     return lines;
 }
 
-ReifenRecord parseTyreLines(const QStringList& lines) {
+ReifenRecord parseTyreLines(const QStringList& lines)
+{
     ReifenRecord record;
     for (int line = 0; line < kTyreSetCount * kTyresPerSet && line < lines.size(); ++line) {
         const QStringList fields = lines.at(line).split(u';');
@@ -40,7 +44,8 @@ ReifenRecord parseTyreLines(const QStringList& lines) {
     return record;
 }
 
-std::optional<qint64> tyreMileage(const QString& purchaseKm, const QString& currentKm) {
+std::optional<qint64> tyreMileage(const QString& purchaseKm, const QString& currentKm)
+{
     if (purchaseKm.trimmed().isEmpty() || currentKm.trimmed().isEmpty())
         return std::nullopt;
     const qint64 current = strToInt(currentKm);

@@ -24,21 +24,24 @@ namespace {
 
 const QString kDefaultRimKind = QStringLiteral("Stahl");
 
-QLineEdit* makeEdit(QWidget* parent, const char* objectName, const QString& accessibleName) {
+QLineEdit* makeEdit(QWidget* parent, const char* objectName, const QString& accessibleName)
+{
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
     edit->setAccessibleName(accessibleName);
     return edit;
 }
 
-QLabel* captionFor(QWidget* parent, const QString& text, QWidget* buddy) {
+QLabel* captionFor(QWidget* parent, const QString& text, QWidget* buddy)
+{
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
 }
 
 QToolButton* makeToolButton(QWidget* parent, const char* objectName, QStyle::StandardPixmap icon,
-                            const QString& hint) {
+                            const QString& hint)
+{
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setIcon(parent->style()->standardIcon(icon));
@@ -50,7 +53,8 @@ QToolButton* makeToolButton(QWidget* parent, const char* objectName, QStyle::Sta
 } // namespace
 
 TyreSetPanel::TyreSetPanel(const QString& title, const TyreSetNames& n, QWidget* parent)
-    : QGroupBox(title, parent) {
+    : QGroupBox(title, parent)
+{
     struct Box {
         TyreField field;
         const char* name;
@@ -135,14 +139,16 @@ TyreSetPanel::TyreSetPanel(const QString& title, const TyreSetNames& n, QWidget*
     FocusWatch::onEnter(m_mileage, [this] { Q_EMIT mileageEntered(); });
 }
 
-Tyre TyreSetPanel::shownTyre() const {
+Tyre TyreSetPanel::shownTyre() const
+{
     Tyre tyre;
     for (size_t f = 0; f < tyre.size(); ++f)
         tyre[f] = m_edits[f] ? m_edits[f]->text() : m_rimKind->currentText();
     return tyre;
 }
 
-void TyreSetPanel::showTyre(const Tyre& tyre) {
+void TyreSetPanel::showTyre(const Tyre& tyre)
+{
     for (size_t f = 0; f < tyre.size(); ++f) {
         if (m_edits[f])
             m_edits[f]->setText(tyre[f]);
@@ -150,32 +156,39 @@ void TyreSetPanel::showTyre(const Tyre& tyre) {
     m_rimKind->setCurrentText(tyre[TyreRimKind]);
 }
 
-int TyreSetPanel::position() const {
+int TyreSetPanel::position() const
+{
     return m_selector->currentIndex();
 }
 
-void TyreSetPanel::setPosition(int position) {
+void TyreSetPanel::setPosition(int position)
+{
     m_selector->setCurrentIndex(position);
     m_positionLabel->setText(tyrePositionName(position));
 }
 
-QString TyreSetPanel::purchaseKm() const {
+QString TyreSetPanel::purchaseKm() const
+{
     return edit(TyrePurchaseKm)->text();
 }
 
-QString TyreSetPanel::currentKm() const {
+QString TyreSetPanel::currentKm() const
+{
     return m_currentKm->text();
 }
 
-void TyreSetPanel::setCurrentKm(const QString& km) {
+void TyreSetPanel::setCurrentKm(const QString& km)
+{
     m_currentKm->setText(km);
 }
 
-void TyreSetPanel::setMileage(const QString& mileage) {
+void TyreSetPanel::setMileage(const QString& mileage)
+{
     m_mileage->setText(mileage);
 }
 
-void TyreSetPanel::clearBoxes() {
+void TyreSetPanel::clearBoxes()
+{
     for (QLineEdit* box : m_edits) {
         if (box)
             box->clear();
@@ -185,7 +198,8 @@ void TyreSetPanel::clearBoxes() {
     m_rimKind->setCurrentText(kDefaultRimKind);
 }
 
-QStringList TyreSetPanel::sheetColumn() const {
+QStringList TyreSetPanel::sheetColumn() const
+{
     const Tyre tyre = shownTyre();
     return {tyre[TyreMaker],
             tyre[TyreModel],

@@ -22,7 +22,8 @@ const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
 } // namespace
 
 TFormReifen::TFormReifen(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_dataPath(context.paths.dataDir) {
+    : QDialog(parent), m_context(context), m_dataPath(context.paths.dataDir)
+{
     setObjectName(QStringLiteral("TFormReifen"));
     setWindowTitle(QStringLiteral("Reifen"));
     auto* layout = new QVBoxLayout(this);
@@ -41,7 +42,8 @@ TFormReifen::TFormReifen(AppContext& context, QWidget* parent)
             [this] { m_context.prompts.showHelp(this, kHelpTopic); });
 }
 
-void TFormReifen::buildMenu(QVBoxLayout& layout) {
+void TFormReifen::buildMenu(QVBoxLayout& layout)
+{
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("Datei"));
     auto add = [this](QMenu* menu, const char* objectName, const QString& text, auto handler) {
@@ -62,7 +64,8 @@ void TFormReifen::buildMenu(QVBoxLayout& layout) {
     layout.setMenuBar(bar);
 }
 
-void TFormReifen::buildButtons(QVBoxLayout& layout) {
+void TFormReifen::buildButtons(QVBoxLayout& layout)
+{
     auto* row = new QHBoxLayout;
     auto* saveButton = new QPushButton(QStringLiteral("Speichern"), this);
     saveButton->setObjectName(QStringLiteral("ButtonSave"));
@@ -79,7 +82,8 @@ void TFormReifen::buildButtons(QVBoxLayout& layout) {
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormReifen::wireSet(int set) {
+void TFormReifen::wireSet(int set)
+{
     TyreSetPanel* panel = m_sets[size_t(set)];
     connect(panel, &TyreSetPanel::selectorEntered, this, [this, set] { storeShown(set); });
     connect(panel, &TyreSetPanel::positionChosen, this,
@@ -90,23 +94,27 @@ void TFormReifen::wireSet(int set) {
     });
 }
 
-void TFormReifen::setVehicle(const QString& kfzNr, const QString& dataPath) {
+void TFormReifen::setVehicle(const QString& kfzNr, const QString& dataPath)
+{
     m_kfzNr = kfzNr;
     m_dataPath = dataPath;
 }
 
-void TFormReifen::setCurrentKm(const QString& km) {
+void TFormReifen::setCurrentKm(const QString& km)
+{
     for (TyreSetPanel* panel : m_sets)
         panel->setCurrentKm(km);
 }
 
-void TFormReifen::showEvent(QShowEvent* event) {
+void TFormReifen::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     if (!event->spontaneous())
         openWindow();
 }
 
-void TFormReifen::openWindow() {
+void TFormReifen::openWindow()
+{
     m_record = ReifenRecord{};
     m_encoding = TextEncoding::Windows1252;
     for (int set = 0; set < kTyreSetCount; ++set) {
@@ -118,7 +126,8 @@ void TFormReifen::openWindow() {
     load(m_tyreFile);
 }
 
-void TFormReifen::load(const QString& path) {
+void TFormReifen::load(const QString& path)
+{
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     TextFile file;
@@ -134,39 +143,45 @@ void TFormReifen::load(const QString& path) {
         display(set, 0);
 }
 
-void TFormReifen::display(int set, int position) {
+void TFormReifen::display(int set, int position)
+{
     TyreSetPanel* panel = m_sets[size_t(set)];
     panel->setPosition(position);
     panel->showTyre(m_record.sets[size_t(set)][size_t(position)]);
     runGuarded(m_context.prompts, this, [this, set] { showMileage(set); });
 }
 
-void TFormReifen::showMileage(int set) {
+void TFormReifen::showMileage(int set)
+{
     TyreSetPanel* panel = m_sets[size_t(set)];
     // Without both readings there is no mileage; an old value would belong to another tyre.
     const std::optional<qint64> mileage = tyreMileage(panel->purchaseKm(), panel->currentKm());
     panel->setMileage(mileage ? QString::number(*mileage) : QString());
 }
 
-void TFormReifen::storeShown(int set) {
+void TFormReifen::storeShown(int set)
+{
     TyreSetPanel* panel = m_sets[size_t(set)];
     m_record.sets[size_t(set)][size_t(panel->position())] = panel->shownTyre();
 }
 
-void TFormReifen::copyToWholeSet(int set) {
+void TFormReifen::copyToWholeSet(int set)
+{
     const Tyre shown = m_sets[size_t(set)]->shownTyre();
     for (Tyre& tyre : m_record.sets[size_t(set)])
         tyre = shown;
 }
 
-bool TFormReifen::writeLines(const QString& path, const QStringList& lines) {
+bool TFormReifen::writeLines(const QString& path, const QStringList& lines)
+{
     if (!path.isEmpty() && writeTextLines(path, lines, m_encoding))
         return true;
     m_context.prompts.warning(this, QStringLiteral("Fehler beim Speichern der Datei:") + path);
     return false;
 }
 
-void TFormReifen::save() {
+void TFormReifen::save()
+{
     for (int set = 0; set < kTyreSetCount; ++set)
         storeShown(set);
     if (!writeLines(m_tyreFile, formatTyreLines(m_record)))
@@ -179,7 +194,8 @@ void TFormReifen::save() {
     }
 }
 
-void TFormReifen::saveAs() {
+void TFormReifen::saveAs()
+{
     for (int set = 0; set < kTyreSetCount; ++set)
         storeShown(set);
     const QStringList lines = formatTyreLines(m_record);
@@ -193,7 +209,8 @@ void TFormReifen::saveAs() {
     writeLines(path, lines);
 }
 
-void TFormReifen::openFile() {
+void TFormReifen::openFile()
+{
     const QString path =
         m_context.prompts.openFileName(this, QStringLiteral("Öffnen"), m_dataPath, kCsvFilter);
     if (path.isEmpty())
@@ -202,7 +219,8 @@ void TFormReifen::openFile() {
     load(path);
 }
 
-RecordSheet TFormReifen::recordSheet() const {
+RecordSheet TFormReifen::recordSheet() const
+{
     static const char* const labels[] = {"Hersteller",   "Typ",         "Reifengrösse",
                                          "Felge",        "Kaufdatum",   "Kmstand bei Kauf",
                                          "Akt. Kmstand", "Laufleistung"};
@@ -214,6 +232,7 @@ RecordSheet TFormReifen::recordSheet() const {
     return tyreSheet(rows);
 }
 
-void TFormReifen::printSheet() {
+void TFormReifen::printSheet()
+{
     PrintRecordSheet(m_context, this, recordSheet());
 }

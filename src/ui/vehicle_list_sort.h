@@ -14,7 +14,8 @@ class ListSortState {
 public:
     // A click on the sort column reverses the order; any other column becomes
     // the sort column, ascending.
-    void click(int column) {
+    void click(int column)
+    {
         m_descending = column == m_column && !m_descending;
         m_column = column;
     }

@@ -23,7 +23,8 @@ const QColor kCreamBottom(240, 232, 200);
 } // namespace
 
 TFormKfzListe::TFormKfzListe(AppContext& context, TFormKfz& vehicleWindow, QWidget* parent)
-    : QDialog(parent), m_context(context), m_vehicleWindow(vehicleWindow) {
+    : QDialog(parent), m_context(context), m_vehicleWindow(vehicleWindow)
+{
     setObjectName(QStringLiteral("TFormKfzListe"));
     setWindowTitle(QStringLiteral("Liste"));
     setFont(QFont(QStringLiteral("Arial")));
@@ -41,7 +42,8 @@ TFormKfzListe::TFormKfzListe(AppContext& context, TFormKfz& vehicleWindow, QWidg
     layout->addWidget(area);
 }
 
-void TFormKfzListe::buildToolbar(QWidget* area) {
+void TFormKfzListe::buildToolbar(QWidget* area)
+{
     auto* toolbar = new QToolBar(area);
     toolbar->setObjectName(QStringLiteral("ToolBar1"));
     toolbar->setIconSize(QSize(20, 20));
@@ -66,7 +68,8 @@ void TFormKfzListe::buildToolbar(QWidget* area) {
     area->layout()->addWidget(toolbar);
 }
 
-void TFormKfzListe::buildTable() {
+void TFormKfzListe::buildTable()
+{
     m_table = new QTreeWidget;
     m_table->setObjectName(QStringLiteral("ListView1"));
     m_table->setAccessibleName(QStringLiteral("Fahrzeugliste"));
@@ -94,14 +97,16 @@ void TFormKfzListe::buildTable() {
             [this](int column) { headerClick(column); });
 }
 
-void TFormKfzListe::openList() {
+void TFormKfzListe::openList()
+{
     m_table->clear();
     for (const QStringList& row : m_vehicleWindow.scanVehicles(QStringLiteral("***")))
         new QTreeWidgetItem(m_table, row);
     m_context.prompts.execModal(*this);
 }
 
-void TFormKfzListe::headerClick(int column) {
+void TFormKfzListe::headerClick(int column)
+{
     m_sort.click(column);
     QList<QTreeWidgetItem*> rows;
     while (m_table->topLevelItemCount() > 0)
@@ -115,18 +120,21 @@ void TFormKfzListe::headerClick(int column) {
     m_table->addTopLevelItems(rows);
 }
 
-void TFormKfzListe::showInMainClick() {
+void TFormKfzListe::showInMainClick()
+{
     const QList<QTreeWidgetItem*> selected = m_table->selectedItems();
     const QString plate = selected.isEmpty() ? QString() : selected.first()->text(kPlateColumn);
     m_vehicleWindow.scanVehicles(plate);
     accept();
 }
 
-void TFormKfzListe::printClick() {
+void TFormKfzListe::printClick()
+{
     PrintListview(m_context, this, listTableOf(*m_table), ListKind::Vehicles);
 }
 
-void TFormKfzListe::keyPressEvent(QKeyEvent* event) {
+void TFormKfzListe::keyPressEvent(QKeyEvent* event)
+{
     if (event->key() == Qt::Key_F1) {
         m_context.prompts.showHelp(this, kHelpTopic);
         return;

@@ -1,11 +1,11 @@
 #include "ui/vehicle_window.h"
 
+#include "calculators/power_conversion.h"
 #include "common/conversions.h"
 #include "common/field_validators.h"
 #include "common/gradient_widget.h"
 #include "common/guarded.h"
 #include "ui/inspection_colour.h"
-#include "calculators/power_conversion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,8 @@
 
 namespace {
 
-const QString kReadOnlyWarning = QStringLiteral("Datei in Verwendung. Bitte warten oder Datei freigeben!");
+const QString kReadOnlyWarning =
+    QStringLiteral("Datei in Verwendung. Bitte warten oder Datei freigeben!");
 
 QLineEdit* makeEdit(const QString& objectName, int maxWidth = 0)
 {
@@ -67,8 +68,7 @@ void setTextOf(QWidget* field, const QString& text)
 
 } // namespace
 
-TFormKfz::TFormKfz(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), m_context(context)
+TFormKfz::TFormKfz(AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TFormKfz"));
     setWindowTitle(QStringLiteral("Fahrzeugdaten"));
@@ -147,15 +147,20 @@ void TFormKfz::buildMenus()
     QMenuBar* bar = menuBar();
     QMenu* daten = bar->addMenu(QStringLiteral("Daten"));
     daten->addAction(makeAction(QStringLiteral("ActionDatenNeu"), QStringLiteral("Neu")));
-    daten->addAction(makeAction(QStringLiteral("ActionDatenSpeichern"), QStringLiteral("Speichern")));
+    daten->addAction(
+        makeAction(QStringLiteral("ActionDatenSpeichern"), QStringLiteral("Speichern")));
     daten->addAction(makeAction(QStringLiteral("ActionDatenListe"), QStringLiteral("Liste")));
-    daten->addAction(makeAction(QStringLiteral("ActionDatensicherung"), QStringLiteral("Datensicherung")));
+    daten->addAction(
+        makeAction(QStringLiteral("ActionDatensicherung"), QStringLiteral("Datensicherung")));
     daten->addSeparator();
-    daten->addAction(makeAction(QStringLiteral("ActionDateienFreigeben"), QStringLiteral("Dateien freigeben")));
+    daten->addAction(
+        makeAction(QStringLiteral("ActionDateienFreigeben"), QStringLiteral("Dateien freigeben")));
     daten->addSeparator();
-    daten->addAction(makeAction(QStringLiteral("ActionDatenDrucken"), QStringLiteral("Drucken...")));
+    daten->addAction(
+        makeAction(QStringLiteral("ActionDatenDrucken"), QStringLiteral("Drucken...")));
     daten->addSeparator();
-    daten->addAction(makeAction(QStringLiteral("ActionKfzExport"), QStringLiteral("Kfzdatei exportieren")));
+    daten->addAction(
+        makeAction(QStringLiteral("ActionKfzExport"), QStringLiteral("Kfzdatei exportieren")));
     daten->addSeparator();
     daten->addAction(makeAction(QStringLiteral("ActionBeenden"), QStringLiteral("Beenden")));
 
@@ -163,16 +168,21 @@ void TFormKfz::buildMenus()
     buchen->addAction(makeAction(QStringLiteral("ActionBuchenNeu"), QStringLiteral("Neu")));
 
     QMenu* auswertung = bar->addMenu(QStringLiteral("Auswertung"));
-    auswertung->addAction(makeAction(QStringLiteral("ActionAuswertungKosten"), QStringLiteral("Kosten")));
+    auswertung->addAction(
+        makeAction(QStringLiteral("ActionAuswertungKosten"), QStringLiteral("Kosten")));
     auswertung->addSeparator();
-    auswertung->addAction(makeAction(QStringLiteral("ActionAuswertungReifen"), QStringLiteral("Reifen")));
+    auswertung->addAction(
+        makeAction(QStringLiteral("ActionAuswertungReifen"), QStringLiteral("Reifen")));
     auswertung->addSeparator();
-    auswertung->addAction(makeAction(QStringLiteral("ActionRechner"), QStringLiteral("Steuer/CO2-Rechner")));
+    auswertung->addAction(
+        makeAction(QStringLiteral("ActionRechner"), QStringLiteral("Steuer/CO2-Rechner")));
     auswertung->addAction(makeAction(QStringLiteral("ActionRestwert"), QStringLiteral("Restwert")));
 
     QMenu* extras = bar->addMenu(QStringLiteral("Extras"));
-    extras->addAction(makeAction(QStringLiteral("ActionUpdates"), QStringLiteral("Nach Updates suchen")));
-    extras->addAction(makeAction(QStringLiteral("ActionEinstellungen"), QStringLiteral("Einstellungen")));
+    extras->addAction(
+        makeAction(QStringLiteral("ActionUpdates"), QStringLiteral("Nach Updates suchen")));
+    extras->addAction(
+        makeAction(QStringLiteral("ActionEinstellungen"), QStringLiteral("Einstellungen")));
 
     QMenu* hilfe = bar->addMenu(QStringLiteral("Hilfe"));
     hilfe->addAction(makeAction(QStringLiteral("ActionHilfeInhalt"), QStringLiteral("Inhalt")));
@@ -221,18 +231,22 @@ void TFormKfz::buildForm()
     auto* hersteller = makeEdit(QStringLiteral("EditHersteller"));
     auto* typ = makeEdit(QStringLiteral("EditTyp"));
     auto* hubraum = makeEdit(QStringLiteral("MaskEditHubraum"), 60);
-    hubraum->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), hubraum));
+    hubraum->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), hubraum));
     m_kw = makeEdit(QStringLiteral("EditKW"), 60);
     m_ps = makeEdit(QStringLiteral("EditPS"), 60);
-    auto* abgas = makeChoice(QStringLiteral("ComboAbgasnorm"),
-                             {QStringLiteral("Euro 1"), QStringLiteral("Euro 2"), QStringLiteral("Euro 3"),
-                              QStringLiteral("Euro 4"), QStringLiteral("Euro 5"), QStringLiteral("Euro 6")});
+    auto* abgas =
+        makeChoice(QStringLiteral("ComboAbgasnorm"),
+                   {QStringLiteral("Euro 1"), QStringLiteral("Euro 2"), QStringLiteral("Euro 3"),
+                    QStringLiteral("Euro 4"), QStringLiteral("Euro 5"), QStringLiteral("Euro 6")});
     auto* co2 = makeEdit(QStringLiteral("EditCO2"));
     auto* fuel = makeChoice(QStringLiteral("ComboFuel"),
-                            {QStringLiteral("Benzin"), QStringLiteral("Super E5"), QStringLiteral("Super E10"),
-                             QStringLiteral("Diesel"), QStringLiteral("Autogas"), QStringLiteral("Elektro")});
-    auto* plakette = makeChoice(QStringLiteral("ComboPlakette"),
-                                {QStringLiteral("Grün"), QStringLiteral("Gelb"), QStringLiteral("Rot")});
+                            {QStringLiteral("Benzin"), QStringLiteral("Super E5"),
+                             QStringLiteral("Super E10"), QStringLiteral("Diesel"),
+                             QStringLiteral("Autogas"), QStringLiteral("Elektro")});
+    auto* plakette =
+        makeChoice(QStringLiteral("ComboPlakette"),
+                   {QStringLiteral("Grün"), QStringLiteral("Gelb"), QStringLiteral("Rot")});
     m_hu = makeEdit(QStringLiteral("EditHU"));
     auto* km = makeEdit(QStringLiteral("EditKmStand"));
     m_wartung = makeEdit(QStringLiteral("EditWartung"));
@@ -240,12 +254,15 @@ void TFormKfz::buildForm()
     startKm->setParent(area);
     startKm->hide();
 
-    m_fields = {{KfzNr, m_kfzNr},       {Kennzeichen, kennzeichen}, {ErstzulMonat, monat},
-                {ErstzulJahr, jahr},    {SchlNr21, schl21},         {SchlNr22, schl22},
-                {Hersteller, hersteller}, {Typ, typ},               {Hubraum, hubraum},
-                {LeistungKW, m_kw},     {LeistungPS, m_ps},         {Abgasnorm, abgas},
-                {CO2Emission, co2},     {Kraftstoff, fuel},         {Plakette, plakette},
-                {NaechsteHU, m_hu},     {AktuellerKm, km},          {WartungKm, m_wartung},
+    m_fields = {{KfzNr, m_kfzNr},         {Kennzeichen, kennzeichen},
+                {ErstzulMonat, monat},    {ErstzulJahr, jahr},
+                {SchlNr21, schl21},       {SchlNr22, schl22},
+                {Hersteller, hersteller}, {Typ, typ},
+                {Hubraum, hubraum},       {LeistungKW, m_kw},
+                {LeistungPS, m_ps},       {Abgasnorm, abgas},
+                {CO2Emission, co2},       {Kraftstoff, fuel},
+                {Plakette, plakette},     {NaechsteHU, m_hu},
+                {AktuellerKm, km},        {WartungKm, m_wartung},
                 {StartKm, startKm}};
 
     const auto pair = [](QWidget* first, const QString& caption, QWidget* second) {
@@ -265,8 +282,8 @@ void TFormKfz::buildForm()
         form->addRow(label, field);
         field->setAccessibleName(caption);
     };
-    const auto addPair = [form, &pair](const QString& caption, QWidget* first, const QString& caption2,
-                                       QWidget* second) {
+    const auto addPair = [form, &pair](const QString& caption, QWidget* first,
+                                       const QString& caption2, QWidget* second) {
         auto* label = new QLabel(caption);
         label->setBuddy(first);
         first->setAccessibleName(caption);
@@ -304,11 +321,11 @@ void TFormKfz::buildForm()
 
     // Typing into these boxes marks the vehicle as changed; the choices and the
     // displacement do not.
-    for (KfzField pos : {Kennzeichen, ErstzulMonat, ErstzulJahr, SchlNr21, SchlNr22, Hersteller, Typ,
-                         LeistungKW, LeistungPS, CO2Emission, NaechsteHU, AktuellerKm, WartungKm, StartKm})
+    for (KfzField pos :
+         {Kennzeichen, ErstzulMonat, ErstzulJahr, SchlNr21, SchlNr22, Hersteller, Typ, LeistungKW,
+          LeistungPS, CO2Emission, NaechsteHU, AktuellerKm, WartungKm, StartKm})
         connect(static_cast<QLineEdit*>(m_fields[pos]), &QLineEdit::textEdited, this,
                 [this] { m_dataChanged = true; });
-
 
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->addLayout(form);
@@ -328,9 +345,9 @@ void TFormKfz::buildForm()
     layout->addWidget(m_banner);
     setCentralWidget(central);
 
-    const QList<QWidget*> tabOrder = {kennzeichen, monat, jahr, schl21, schl22, hersteller,
-                                      typ,         hubraum, m_kw, m_ps, abgas,  co2,
-                                      fuel,        plakette, m_hu, km,  m_wartung};
+    const QList<QWidget*> tabOrder = {kennzeichen, monat,    jahr, schl21, schl22,   hersteller,
+                                      typ,         hubraum,  m_kw, m_ps,   abgas,    co2,
+                                      fuel,        plakette, m_hu, km,     m_wartung};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -474,7 +491,9 @@ void TFormKfz::deleteVehicle()
         return;
     }
     if (!m_context.prompts.confirm(
-            this, QStringLiteral("Fahrzeug wirklich löschen? Auf Buchungsdaten kann nicht mehr zugegriffen werden!"),
+            this,
+            QStringLiteral(
+                "Fahrzeug wirklich löschen? Auf Buchungsdaten kann nicht mehr zugegriffen werden!"),
             QString(), MessageKind::Warning))
         return;
     retireBookingFiles(m_context.paths.dataDir, m_kfzNr->text());
@@ -519,7 +538,8 @@ void TFormKfz::previousVehicle()
     guarded([this] {
         askSaveBeforeStep();
         if (m_vehicles.currentIndex() < 1)
-            m_context.prompts.information(this, QStringLiteral("Erster Datensatz"), QStringLiteral("Tarvolo"));
+            m_context.prompts.information(this, QStringLiteral("Erster Datensatz"),
+                                          QStringLiteral("Tarvolo"));
         else
             m_vehicles.setCurrentIndex(m_vehicles.currentIndex() - 1);
         loadVehicles();
@@ -534,7 +554,8 @@ void TFormKfz::nextVehicle()
         if (m_vehicles.currentIndex() < m_vehicles.count() - 1)
             m_vehicles.setCurrentIndex(m_vehicles.currentIndex() + 1);
         else
-            m_context.prompts.information(this, QStringLiteral("Letzter Datensatz!"), QStringLiteral("Tarvolo"));
+            m_context.prompts.information(this, QStringLiteral("Letzter Datensatz!"),
+                                          QStringLiteral("Tarvolo"));
         loadVehicles();
         colourInspection();
     });

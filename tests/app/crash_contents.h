@@ -10,7 +10,9 @@ inline QStringList crashVehicleLines(int which)
 {
     QStringList lines;
     for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("K-%1 %2;03;0603;Müller;Euro 5;05/2027;Grün;%3;9000;%1;AYM;100;Golf;2012;119;77;105;Diesel;1598")
+        lines << QStringLiteral(
+                     "K-%1 %2;03;0603;Müller;Euro "
+                     "5;05/2027;Grün;%3;9000;%1;AYM;100;Golf;2012;119;77;105;Diesel;1598")
                      .arg(i)
                      .arg(which ? QStringLiteral("neu") : QStringLiteral("alt"))
                      .arg(1000 * i + which);

@@ -16,7 +16,8 @@ int main(int argc, char** argv)
     const QString dataDir = QCoreApplication::arguments().value(1);
     VehicleFile vehicles;
     vehicles.setPath(dataDir + QStringLiteral("Kfz.csv"));
-    const QString bookingPath = BookingFilePath(dataDir, QStringLiteral("2024"), QStringLiteral("1"));
+    const QString bookingPath =
+        BookingFilePath(dataDir, QStringLiteral("2024"), QStringLiteral("1"));
     const QString settingsPath = dataDir + QLatin1String(kSettingsFileName);
     // Tell the test that the first round is about to start.
     QFile ready(dataDir + QStringLiteral("ready"));

@@ -38,11 +38,13 @@ void TestCrashSafety::killedWriterLeavesOldOrNewContent()
     TestEnv env;
     const QString dir = env.context.paths.dataDir;
     const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/crash_writer");
-    const QByteArray vehicles[] = {contentOf(crashVehicleLines(0)), contentOf(crashVehicleLines(1))};
-    const QByteArray bookings[] = {contentOf(crashBookingLines(0)), contentOf(crashBookingLines(1))};
+    const QByteArray vehicles[] = {contentOf(crashVehicleLines(0)),
+                                   contentOf(crashVehicleLines(1))};
+    const QByteArray bookings[] = {contentOf(crashBookingLines(0)),
+                                   contentOf(crashBookingLines(1))};
     const QByteArray settings[] = {settingsBytes(dir, crashSettings(0)),
                                    settingsBytes(dir, crashSettings(1))};
-    const auto isOneOf = [](const QByteArray& bytes, const QByteArray (&options)[2]) {
+    const auto isOneOf = [](const QByteArray& bytes, const QByteArray(&options)[2]) {
         return bytes == options[0] || bytes == options[1];
     };
     const QString bookingPath = BookingFilePath(dir, QStringLiteral("2024"), QStringLiteral("1"));
@@ -59,9 +61,12 @@ void TestCrashSafety::killedWriterLeavesOldOrNewContent()
         const QByteArray b = readFileBytes(bookingPath);
         const QByteArray s = readFileBytes(dir + QLatin1String(kSettingsFileName));
         // Before the first complete save a file may not exist yet.
-        QVERIFY2(v.isEmpty() || isOneOf(v, vehicles), qPrintable(QStringLiteral("vehicle file, run %1").arg(run)));
-        QVERIFY2(b.isEmpty() || isOneOf(b, bookings), qPrintable(QStringLiteral("booking file, run %1").arg(run)));
-        QVERIFY2(s.isEmpty() || isOneOf(s, settings), qPrintable(QStringLiteral("settings file, run %1").arg(run)));
+        QVERIFY2(v.isEmpty() || isOneOf(v, vehicles),
+                 qPrintable(QStringLiteral("vehicle file, run %1").arg(run)));
+        QVERIFY2(b.isEmpty() || isOneOf(b, bookings),
+                 qPrintable(QStringLiteral("booking file, run %1").arg(run)));
+        QVERIFY2(s.isEmpty() || isOneOf(s, settings),
+                 qPrintable(QStringLiteral("settings file, run %1").arg(run)));
     }
 }
 

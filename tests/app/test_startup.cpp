@@ -69,7 +69,8 @@ void TestStartup::legacyFolderIsCopiedOnce()
     env.prompts.expectModal(QStringLiteral("TFormFreeware"));
     again.runStartUp();
     QCOMPARE(again.vehicleWindow().fieldText(Kennzeichen), QStringLiteral("ALT-1"));
-    QCOMPARE(readFileBytes(env.context.paths.legacyDir + QStringLiteral("Kfz.csv")), QByteArray("NEU-2;\r\n"));
+    QCOMPARE(readFileBytes(env.context.paths.legacyDir + QStringLiteral("Kfz.csv")),
+             QByteArray("NEU-2;\r\n"));
     QVERIFY_PROMPTS(env.prompts);
 }
 
@@ -96,8 +97,10 @@ void TestStartup::uncreatableDataDirStopsStartUp()
     writeFileBytes(parent, "not a folder");
     env.prompts.expectMessage(
         MessageKind::Error,
-        QStringLiteral("Das Verzeichnis \"%1\" kann nicht angelegt werden. Zugriff auf \"%2\" verweigert.")
-            .arg(QDir::toNativeSeparators(env.context.paths.dataDir), QDir::toNativeSeparators(parent)));
+        QStringLiteral(
+            "Das Verzeichnis \"%1\" kann nicht angelegt werden. Zugriff auf \"%2\" verweigert.")
+            .arg(QDir::toNativeSeparators(env.context.paths.dataDir),
+                 QDir::toNativeSeparators(parent)));
     TarvoApp app(env.context);
     app.runStartUp();
     QVERIFY(!app.vehicleWindow().vehicles().newPending());
@@ -115,7 +118,8 @@ void TestStartup::closeDropsBlankLinesAndLeftover()
     app.show();
     QTRY_COMPARE(app.vehicleWindow().fieldText(Kennzeichen), QStringLiteral("A-1"));
     app.vehicleWindow().close();
-    QCOMPARE(env.readData(QStringLiteral("Kfz.csv")), QByteArray("A-1;;;;;;;;;1\r\nA-2;;;;;;;;;2\r\n"));
+    QCOMPARE(env.readData(QStringLiteral("Kfz.csv")),
+             QByteArray("A-1;;;;;;;;;1\r\nA-2;;;;;;;;;2\r\n"));
     QVERIFY(!QFile::exists(env.context.paths.tempLeftover));
     QVERIFY_PROMPTS(env.prompts);
 }

@@ -27,7 +27,8 @@ private Q_SLOTS:
     void lastAmount();
 };
 
-void TestBookingFile::parse_data() {
+void TestBookingFile::parse_data()
+{
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("fields");
     const QString ten = QStringLiteral("3;AB-CD 123;08.12.2023;Kraftstoff;65,50;Kraftstoff;17;45,3;"
@@ -50,7 +51,8 @@ void TestBookingFile::parse_data() {
     QTest::newRow("thirty fields") << thirty.join(u';') << thirty.mid(0, 10);
 }
 
-void TestBookingFile::parse() {
+void TestBookingFile::parse()
+{
     QFETCH(QString, line);
     QFETCH(QStringList, fields);
     const BuchRecord r = ParseBooking(line);
@@ -59,7 +61,8 @@ void TestBookingFile::parse() {
              fields);
 }
 
-void TestBookingFile::formatTrimsAndKeepsSeparatorsOut() {
+void TestBookingFile::formatTrimsAndKeepsSeparatorsOut()
+{
     const BuchRecord r{" 3 ", "AB;CD 1", "08.12.2023", "Kraftstoff", "65,50", "Tank; voll\r\n",
                        "17",  "45,3",    "48210 ",     "47650"};
     const QString line = FormatBooking(r);
@@ -68,7 +71,8 @@ void TestBookingFile::formatTrimsAndKeepsSeparatorsOut() {
     QCOMPARE(ParseBooking(line).BuchNr, QStringLiteral("17"));
 }
 
-void TestBookingFile::pathAndCategories() {
+void TestBookingFile::pathAndCategories()
+{
     QCOMPARE(BookingFilePath("/data/", "2023", "3"), QStringLiteral("/data/Buch2023Kfz3.csv"));
     QCOMPARE(LastAmountPath("/data/", "Versicherung", "3"),
              QStringLiteral("/data/VersicherungKfz3.dat"));
@@ -81,7 +85,8 @@ void TestBookingFile::pathAndCategories() {
             !RemembersLastAmount("Reifen"));
 }
 
-void TestBookingFile::storedCategory_data() {
+void TestBookingFile::storedCategory_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::newRow("known") << "Zubehör"
@@ -94,13 +99,15 @@ void TestBookingFile::storedCategory_data() {
                            << "Sonstiges";
 }
 
-void TestBookingFile::storedCategory() {
+void TestBookingFile::storedCategory()
+{
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     QCOMPARE(StoredCategory(typed), stored);
 }
 
-void TestBookingFile::readLineEnds_data() {
+void TestBookingFile::readLineEnds_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF") << QByteArray("a;1\r\nb;2\r\n") << QStringList{"a;1", "b;2"};
@@ -112,7 +119,8 @@ void TestBookingFile::readLineEnds_data() {
         << QByteArray("a;1\r\n\r\nb;2\r\n") << QStringList{"a;1", "", "b;2"};
 }
 
-void TestBookingFile::readLineEnds() {
+void TestBookingFile::readLineEnds()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     TestEnv env;
@@ -122,7 +130,8 @@ void TestBookingFile::readLineEnds() {
     QCOMPARE(file.lines, lines);
 }
 
-void TestBookingFile::byteOrderMarkKeptOnWriteBack() {
+void TestBookingFile::byteOrderMarkKeptOnWriteBack()
+{
     TestEnv env;
     const QString path = env.dataFile("Buch2024Kfz1.csv");
     env.writeData("Buch2024Kfz1.csv", QByteArray("\xEF\xBB\xBF") + "1;K;d;Zubehör;5,00;k;1\n");
@@ -134,7 +143,8 @@ void TestBookingFile::byteOrderMarkKeptOnWriteBack() {
              QByteArray("\xEF\xBB\xBF") + "1;K;d;Zubehör;5,00;k;1\r\n1;K;d;Zubehör;6,00;k;2\r\n");
 }
 
-void TestBookingFile::missingFileIsEmptyYear() {
+void TestBookingFile::missingFileIsEmptyYear()
+{
     TestEnv env;
     TextFile file;
     file.lines << "stale";
@@ -144,7 +154,8 @@ void TestBookingFile::missingFileIsEmptyYear() {
     QCOMPARE(FindBookingLine(file.lines, 1), -1);
 }
 
-void TestBookingFile::unwritableFileReportsError() {
+void TestBookingFile::unwritableFileReportsError()
+{
     TestEnv env;
     TextFile file;
     file.lines << "1;K;d;Wartung;5,00;k;1;;0;0";
@@ -153,7 +164,8 @@ void TestBookingFile::unwritableFileReportsError() {
     QVERIFY(!error.isEmpty());
 }
 
-void TestBookingFile::numbering_data() {
+void TestBookingFile::numbering_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("highest");
     QTest::addColumn<int>("wanted");
@@ -168,7 +180,8 @@ void TestBookingFile::numbering_data() {
         << QStringList{"", "1;K;d;c;1,00;k;2", "   ", "1;K;d;c;1,00;k; 7 "} << 7 << 7 << 3;
 }
 
-void TestBookingFile::numbering() {
+void TestBookingFile::numbering()
+{
     QFETCH(QStringList, lines);
     QFETCH(int, highest);
     QFETCH(int, wanted);
@@ -177,7 +190,8 @@ void TestBookingFile::numbering() {
     QCOMPARE(FindBookingLine(lines, wanted), index);
 }
 
-void TestBookingFile::nonIntegerNumberStops_data() {
+void TestBookingFile::nonIntegerNumberStops_data()
+{
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("message");
     QTest::newRow("text") << "1;K;d;c;1,00;k;zwölf"
@@ -188,7 +202,8 @@ void TestBookingFile::nonIntegerNumberStops_data() {
     QTest::newRow("binary garbage") << garbage << integerErrorMessage(ParseBooking(garbage).BuchNr);
 }
 
-void TestBookingFile::nonIntegerNumberStops() {
+void TestBookingFile::nonIntegerNumberStops()
+{
     QFETCH(QString, line);
     QFETCH(QString, message);
     const QStringList lines{"1;K;d;c;1,00;k;1", line};
@@ -203,7 +218,8 @@ void TestBookingFile::nonIntegerNumberStops() {
     }
 }
 
-void TestBookingFile::bigFileIsHandled() {
+void TestBookingFile::bigFileIsHandled()
+{
     TestEnv env;
     QByteArray bytes;
     int count = 0;
@@ -220,7 +236,8 @@ void TestBookingFile::bigFileIsHandled() {
     QCOMPARE(FindBookingLine(file.lines, 1), 0);
 }
 
-void TestBookingFile::lastAmount() {
+void TestBookingFile::lastAmount()
+{
     TestEnv env;
     const QString dir = env.context.paths.dataDir;
     QVERIFY(!LoadLastAmount(dir, "Versicherung", "3"));
@@ -232,7 +249,8 @@ void TestBookingFile::lastAmount() {
     QVERIFY(!LoadLastAmount(dir, "Versicherung", "4"));
 }
 
-int runBookingFileTests(int argc, char** argv) {
+int runBookingFileTests(int argc, char** argv)
+{
     TestBookingFile test;
     return QTest::qExec(&test, argc, argv);
 }

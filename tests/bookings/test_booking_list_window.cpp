@@ -25,18 +25,21 @@ const QStringList kLines = {
     "3;K;31.01.2023;Zubehör;5,00;c;2;;980;900",
 };
 
-QTreeWidget* table(QDialog& list) {
+QTreeWidget* table(QDialog& list)
+{
     return list.findChild<QTreeWidget*>("MyList");
 }
 
-QStringList column(QDialog& list, int c) {
+QStringList column(QDialog& list, int c)
+{
     QStringList cells;
     for (int i = 0; i < table(list)->topLevelItemCount(); ++i)
         cells << table(list)->topLevelItem(i)->text(c);
     return cells;
 }
 
-void clickHeader(QDialog& list, int c) {
+void clickHeader(QDialog& list, int c)
+{
     QHeaderView* header = table(list)->header();
     const QPoint at(header->sectionViewportPosition(c) + header->sectionSize(c) / 2,
                     header->height() / 2);
@@ -45,7 +48,8 @@ void clickHeader(QDialog& list, int c) {
 
 } // namespace
 
-void TestBookingListWindow::columnsAndToolbar() {
+void TestBookingListWindow::columnsAndToolbar()
+{
     TestEnv env;
     TFormBuchListe list(env.prompts);
     QCOMPARE(list.windowTitle(), QStringLiteral("Buchungsliste"));
@@ -76,7 +80,8 @@ void TestBookingListWindow::columnsAndToolbar() {
     QCOMPARE(printed, 1);
 }
 
-void TestBookingListWindow::sortByColumnClicks_data() {
+void TestBookingListWindow::sortByColumnClicks_data()
+{
     QTest::addColumn<QList<int>>("clicks");
     QTest::addColumn<int>("shown");
     QTest::addColumn<QStringList>("cells");
@@ -93,7 +98,8 @@ void TestBookingListWindow::sortByColumnClicks_data() {
         << QList<int>{1, 1, 4} << 4 << QStringList{"-12,00", "5,00", "65,50"};
 }
 
-void TestBookingListWindow::sortByColumnClicks() {
+void TestBookingListWindow::sortByColumnClicks()
+{
     QFETCH(QList<int>, clicks);
     QFETCH(int, shown);
     QFETCH(QStringList, cells);
@@ -110,7 +116,8 @@ void TestBookingListWindow::sortByColumnClicks() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestBookingListWindow::reopenedListSortsAscendingFirst() {
+void TestBookingListWindow::reopenedListSortsAscendingFirst()
+{
     TestEnv env;
     TFormBuchListe list(env.prompts);
     const QStringList oldestFirst{"31.01.2023", "03.02.2023", "15.01.2024"};
@@ -127,7 +134,8 @@ void TestBookingListWindow::reopenedListSortsAscendingFirst() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestBookingListWindow::badDateStopsSort() {
+void TestBookingListWindow::badDateStopsSort()
+{
     TestEnv env;
     TFormBuchListe list(env.prompts);
     list.setBookings(
@@ -143,7 +151,8 @@ void TestBookingListWindow::badDateStopsSort() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestBookingListWindow::takingABooking_data() {
+void TestBookingListWindow::takingABooking_data()
+{
     QTest::addColumn<QString>("tool");
     QTest::addColumn<bool>("select");
     QTest::addColumn<bool>("sortFirst");
@@ -154,7 +163,8 @@ void TestBookingListWindow::takingABooking_data() {
     QTest::newRow("closed") << "ToolClose" << true << false << -1;
 }
 
-void TestBookingListWindow::takingABooking() {
+void TestBookingListWindow::takingABooking()
+{
     QFETCH(QString, tool);
     QFETCH(bool, select);
     QFETCH(bool, sortFirst);
@@ -175,7 +185,8 @@ void TestBookingListWindow::takingABooking() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-int runBookingListWindowTests(int argc, char** argv) {
+int runBookingListWindowTests(int argc, char** argv)
+{
     TestBookingListWindow test;
     return QTest::qExec(&test, argc, argv);
 }

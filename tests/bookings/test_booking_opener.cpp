@@ -14,7 +14,8 @@ private Q_SLOTS:
     void mileageRaisedAndSaved();
 };
 
-void TestBookingOpener::mileageRaisedAndSaved_data() {
+void TestBookingOpener::mileageRaisedAndSaved_data()
+{
     QTest::addColumn<QString>("booked");
     QTest::addColumn<QString>("vehicleKm");
     QTest::newRow("higher reading raises the mileage") << "48210"
@@ -23,7 +24,8 @@ void TestBookingOpener::mileageRaisedAndSaved_data() {
                                              << "47.650";
 }
 
-void TestBookingOpener::mileageRaisedAndSaved() {
+void TestBookingOpener::mileageRaisedAndSaved()
+{
     QFETCH(QString, booked);
     QFETCH(QString, vehicleKm);
     BookingWindowDriver d;
@@ -49,7 +51,8 @@ void TestBookingOpener::mileageRaisedAndSaved() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-int runBookingOpenerTests(int argc, char** argv) {
+int runBookingOpenerTests(int argc, char** argv)
+{
     TestBookingOpener test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -30,7 +30,8 @@ namespace {
 const OptionalText kNoNumber = std::nullopt;
 }
 
-void TestBookingValues::amount_data() {
+void TestBookingValues::amount_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<OptionalText>("stored");
     QTest::newRow("thousands separator") << "1.234,5" << OptionalText("1234,50");
@@ -45,13 +46,15 @@ void TestBookingValues::amount_data() {
     QTest::newRow("beyond a 32-bit float") << QString("1" + QString(40, '0')) << kNoNumber;
 }
 
-void TestBookingValues::amount() {
+void TestBookingValues::amount()
+{
     QFETCH(QString, typed);
     QFETCH(OptionalText, stored);
     QCOMPARE(CheckedAmount(typed), stored);
 }
 
-void TestBookingValues::litres_data() {
+void TestBookingValues::litres_data()
+{
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<OptionalText>("stored");
@@ -69,14 +72,16 @@ void TestBookingValues::litres_data() {
                                          << "viel" << kNoNumber;
 }
 
-void TestBookingValues::litres() {
+void TestBookingValues::litres()
+{
     QFETCH(QString, category);
     QFETCH(QString, typed);
     QFETCH(OptionalText, stored);
     QCOMPARE(CheckedLitres(category, typed), stored);
 }
 
-void TestBookingValues::litrePrice_data() {
+void TestBookingValues::litrePrice_data()
+{
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("litres");
     QTest::addColumn<OptionalText>("price");
@@ -96,21 +101,24 @@ void TestBookingValues::litrePrice_data() {
                                                      << "10,0" << kNoNumber;
 }
 
-void TestBookingValues::litrePrice() {
+void TestBookingValues::litrePrice()
+{
     QFETCH(QString, amount);
     QFETCH(QString, litres);
     QFETCH(OptionalText, price);
     QCOMPARE(LitrePrice(amount, litres), price);
 }
 
-void TestBookingValues::mileageJump() {
+void TestBookingValues::mileageJump()
+{
     QVERIFY(!IsLargeMileageJump(11000, 10000));
     QVERIFY(IsLargeMileageJump(11001, 10000));
     QVERIFY(!IsLargeMileageJump(5000, 10000));
     QVERIFY(IsLargeMileageJump(std::numeric_limits<int>::max(), std::numeric_limits<int>::min()));
 }
 
-void TestBookingValues::sortOrder_data() {
+void TestBookingValues::sortOrder_data()
+{
     QTest::addColumn<int>("column");
     QTest::addColumn<bool>("descending");
     QTest::addColumn<QStringList>("cells");
@@ -139,7 +147,8 @@ void TestBookingValues::sortOrder_data() {
         << QStringList{"Kraftstoff", "wartung", "Zubehör", "Öl"};
 }
 
-void TestBookingValues::sortOrder() {
+void TestBookingValues::sortOrder()
+{
     QFETCH(int, column);
     QFETCH(bool, descending);
     QFETCH(QStringList, cells);
@@ -150,7 +159,8 @@ void TestBookingValues::sortOrder() {
     QCOMPARE(result, sorted);
 }
 
-void TestBookingValues::badCellStopsSort_data() {
+void TestBookingValues::badCellStopsSort_data()
+{
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("message");
     QTest::newRow("date") << int(BookingColumn::Datum)
@@ -159,7 +169,8 @@ void TestBookingValues::badCellStopsSort_data() {
                             << "'kaputt' ist kein gültiger Gleitkommawert";
 }
 
-void TestBookingValues::badCellStopsSort() {
+void TestBookingValues::badCellStopsSort()
+{
     QFETCH(int, column);
     QFETCH(QString, message);
     try {
@@ -170,7 +181,8 @@ void TestBookingValues::badCellStopsSort() {
     }
 }
 
-void TestBookingValues::sortStateStartsAscending() {
+void TestBookingValues::sortStateStartsAscending()
+{
     BookingSortState state;
     state.reset();
     state.click(BookingColumn::Datum);
@@ -186,7 +198,8 @@ void TestBookingValues::sortStateStartsAscending() {
     QCOMPARE(state.column(), int(BookingColumn::Betrag));
 }
 
-int runBookingValuesTests(int argc, char** argv) {
+int runBookingValuesTests(int argc, char** argv)
+{
     TestBookingValues test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -47,7 +47,8 @@ const QString kMileageQuestion =
     QStringLiteral("Wenn Sie den Kmstand nicht aktualisieren, sind keine Verbrauchsberechnungen "
                    "möglich! Wollen Sie den KmStand jetzt korrigieren?");
 
-QStringList texts(const QList<QAction*>& actions) {
+QStringList texts(const QList<QAction*>& actions)
+{
     QStringList result;
     for (const QAction* a : actions)
         result << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -56,7 +57,8 @@ QStringList texts(const QList<QAction*>& actions) {
 
 } // namespace
 
-void TestBookingWindow::controlsMenusAndToolbar() {
+void TestBookingWindow::controlsMenusAndToolbar()
+{
     BookingWindowDriver d;
     QCOMPARE(d.window.windowTitle(), QStringLiteral("Buchen"));
     const QList<std::pair<const char*, QString>> hints = {
@@ -119,7 +121,8 @@ void TestBookingWindow::controlsMenusAndToolbar() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::firstFuelBookingCreatesFile() {
+void TestBookingWindow::firstFuelBookingCreatesFile()
+{
     BookingWindowDriver d;
     const int kmStand = d.open(
         [&] {
@@ -155,7 +158,8 @@ void TestBookingWindow::firstFuelBookingCreatesFile() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::storedFormats_data() {
+void TestBookingWindow::storedFormats_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("litres");
@@ -195,7 +199,8 @@ void TestBookingWindow::storedFormats_data() {
                                             << "Sonstiges;8,00;;1;;47700;47650";
 }
 
-void TestBookingWindow::storedFormats() {
+void TestBookingWindow::storedFormats()
+{
     QFETCH(QString, kind);
     QFETCH(QString, amount);
     QFETCH(QString, litres);
@@ -209,7 +214,8 @@ void TestBookingWindow::storedFormats() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::distanceQuestion_data() {
+void TestBookingWindow::distanceQuestion_data()
+{
     QTest::addColumn<QString>("km");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<Answer>("answer");
@@ -219,7 +225,8 @@ void TestBookingWindow::distanceQuestion_data() {
     QTest::newRow("1001 more, refused") << "11001" << true << Answer::No << false;
 }
 
-void TestBookingWindow::distanceQuestion() {
+void TestBookingWindow::distanceQuestion()
+{
     QFETCH(QString, km);
     QFETCH(bool, asked);
     QFETCH(Answer, answer);
@@ -243,7 +250,8 @@ void TestBookingWindow::distanceQuestion() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly_data() {
+void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("editing");
     QTest::addColumn<bool>("asked");
@@ -254,7 +262,8 @@ void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly_data() {
     QTest::newRow("fuel being edited") << "Kraftstoff" << true << false << Answer::Ok;
 }
 
-void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly() {
+void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly()
+{
     QFETCH(QString, kind);
     QFETCH(bool, editing);
     QFETCH(bool, asked);
@@ -297,7 +306,8 @@ void TestBookingWindow::mileageQuestionForFuelInNewEntryOnly() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::incompleteEntriesAreKept_data() {
+void TestBookingWindow::incompleteEntriesAreKept_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("km");
     QTest::addColumn<QString>("amount");
@@ -348,7 +358,8 @@ void TestBookingWindow::incompleteEntriesAreKept_data() {
         << "1.3.2024" << MessageKind::Error << "''10.000'' ist kein gültiger Integer-Wert";
 }
 
-void TestBookingWindow::incompleteEntriesAreKept() {
+void TestBookingWindow::incompleteEntriesAreKept()
+{
     QFETCH(QString, kind);
     QFETCH(QString, km);
     QFETCH(QString, amount);
@@ -373,7 +384,8 @@ void TestBookingWindow::incompleteEntriesAreKept() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::odometerLeftWithLetters() {
+void TestBookingWindow::odometerLeftWithLetters()
+{
     BookingWindowDriver d;
     d.open([&] {
         d.type("EditKm", "12a");
@@ -387,7 +399,8 @@ void TestBookingWindow::odometerLeftWithLetters() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::litrePriceFailure() {
+void TestBookingWindow::litrePriceFailure()
+{
     BookingWindowDriver d;
     d.open([&] {
         d.choose("Kraftstoff");
@@ -402,7 +415,8 @@ void TestBookingWindow::litrePriceFailure() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::lastAmountPrefillAndSave() {
+void TestBookingWindow::lastAmountPrefillAndSave()
+{
     BookingWindowDriver d;
     d.env.writeData("SteuerKfz3.dat", "210,00\r\n");
     d.open([&] {
@@ -427,7 +441,8 @@ void TestBookingWindow::lastAmountPrefillAndSave() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::emptyVehicleNumberSavesNothing() {
+void TestBookingWindow::emptyVehicleNumberSavesNothing()
+{
     BookingWindowDriver d;
     d.open(
         [&] {
@@ -444,7 +459,8 @@ void TestBookingWindow::emptyVehicleNumberSavesNothing() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::tyreBookingOffersTyreData() {
+void TestBookingWindow::tyreBookingOffersTyreData()
+{
     BookingWindowDriver d;
     d.open([&] {
         // Without a tyre window nothing is asked.
@@ -474,7 +490,8 @@ void TestBookingWindow::tyreBookingOffersTyreData() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::editingKeepsPlaceAndField10() {
+void TestBookingWindow::editingKeepsPlaceAndField10()
+{
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Kraftstoff;60,00;erste;1;40,0;47000;46500",
                      "3;AB-CD 123;20.01.2024;Kraftstoff;65,50;zweite;2;45,4;47500;47000",
@@ -509,7 +526,8 @@ void TestBookingWindow::editingKeepsPlaceAndField10() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::listWithoutChoiceGoesToNewEntry() {
+void TestBookingWindow::listWithoutChoiceGoesToNewEntry()
+{
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500"});
     d.open([&] {
@@ -523,7 +541,8 @@ void TestBookingWindow::listWithoutChoiceGoesToNewEntry() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::numberingAfterDeleting_data() {
+void TestBookingWindow::numberingAfterDeleting_data()
+{
     QTest::addColumn<int>("deleted");
     QTest::addColumn<QString>("nextNumber");
     QTest::addColumn<QString>("shownAfterDeleting");
@@ -533,7 +552,8 @@ void TestBookingWindow::numberingAfterDeleting_data() {
                                                << "2";
 }
 
-void TestBookingWindow::numberingAfterDeleting() {
+void TestBookingWindow::numberingAfterDeleting()
+{
     QFETCH(int, deleted);
     QFETCH(QString, nextNumber);
     QFETCH(QString, shownAfterDeleting);
@@ -563,7 +583,8 @@ void TestBookingWindow::numberingAfterDeleting() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::deletingLastBookingOfYear() {
+void TestBookingWindow::deletingLastBookingOfYear()
+{
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500"});
     d.open([&] {
@@ -584,7 +605,8 @@ void TestBookingWindow::deletingLastBookingOfYear() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::deletingInNewEntryWritesNothing() {
+void TestBookingWindow::deletingInNewEntryWritesNothing()
+{
     BookingWindowDriver d;
     const QString line = "3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500";
     d.writeBookings({line});
@@ -604,7 +626,8 @@ void TestBookingWindow::deletingInNewEntryWritesNothing() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::finishAsksToSaveWhenChanged_data() {
+void TestBookingWindow::finishAsksToSaveWhenChanged_data()
+{
     QTest::addColumn<bool>("typed");
     QTest::addColumn<Answer>("answer");
     QTest::newRow("changed, save") << true << Answer::Yes;
@@ -612,7 +635,8 @@ void TestBookingWindow::finishAsksToSaveWhenChanged_data() {
     QTest::newRow("unchanged") << false << Answer::Ok;
 }
 
-void TestBookingWindow::finishAsksToSaveWhenChanged() {
+void TestBookingWindow::finishAsksToSaveWhenChanged()
+{
     QFETCH(bool, typed);
     QFETCH(Answer, answer);
     BookingWindowDriver d;
@@ -628,7 +652,8 @@ void TestBookingWindow::finishAsksToSaveWhenChanged() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::enterMovesOn() {
+void TestBookingWindow::enterMovesOn()
+{
     BookingWindowDriver d;
     d.open([&] {
         d.window.activateWindow();
@@ -660,7 +685,8 @@ void TestBookingWindow::enterMovesOn() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::unwritableFileKeepsBookingForNextSave() {
+void TestBookingWindow::unwritableFileKeepsBookingForNextSave()
+{
     BookingWindowDriver d;
     d.open([&] {
         // A folder in the way of the file makes every write fail.
@@ -682,7 +708,8 @@ void TestBookingWindow::unwritableFileKeepsBookingForNextSave() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::nonIntegerBookingNumberStops() {
+void TestBookingWindow::nonIntegerBookingNumberStops()
+{
     BookingWindowDriver d;
     const QByteArray bytes =
         ansi("3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500\r\n"
@@ -707,7 +734,8 @@ void TestBookingWindow::nonIntegerBookingNumberStops() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::semicolonsStayOutOfFields() {
+void TestBookingWindow::semicolonsStayOutOfFields()
+{
     BookingWindowDriver d;
     d.open([&] {
         d.fill("Wartung", "47700", "12");
@@ -720,7 +748,8 @@ void TestBookingWindow::semicolonsStayOutOfFields() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindow::openingInEditModeShowsLastBooking() {
+void TestBookingWindow::openingInEditModeShowsLastBooking()
+{
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2024;Wartung;60,00;erste;1;;47000;46500",
                      "3;AB-CD 123;20.01.2024;Kraftstoff;65,50;zweite;2;45,4;47500;47000", ""});
@@ -740,7 +769,8 @@ void TestBookingWindow::openingInEditModeShowsLastBooking() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-int runBookingWindowTests(int argc, char** argv) {
+int runBookingWindowTests(int argc, char** argv)
+{
     TestBookingWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -21,7 +21,8 @@ namespace {
 
 const QString kYearPrompt = QStringLiteral("Jahr eingeben");
 
-void chooseYear(ScriptedPrompts& prompts, const QString& year) {
+void chooseYear(ScriptedPrompts& prompts, const QString& year)
+{
     prompts.expectModal("TFormJahre", [year](QDialog& chooser) {
         auto* list = chooser.findChild<QListWidget*>("ListBoxJahre");
         const auto found = list->findItems(year, Qt::MatchExactly);
@@ -33,7 +34,8 @@ void chooseYear(ScriptedPrompts& prompts, const QString& year) {
 
 } // namespace
 
-void TestBookingWindowYears::createLaterYearKeepsMileage() {
+void TestBookingWindowYears::createLaterYearKeepsMileage()
+{
     BookingWindowDriver d;
     d.open(
         [&] {
@@ -57,7 +59,8 @@ void TestBookingWindowYears::createLaterYearKeepsMileage() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::createEarlierYearStartsFromZero() {
+void TestBookingWindowYears::createEarlierYearStartsFromZero()
+{
     BookingWindowDriver d;
     d.open(
         [&] {
@@ -79,7 +82,8 @@ void TestBookingWindowYears::createEarlierYearStartsFromZero() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::createRefusesExistingOrInvalidYear_data() {
+void TestBookingWindowYears::createRefusesExistingOrInvalidYear_data()
+{
     QTest::addColumn<QString>("entered");
     QTest::addColumn<MessageKind>("kind");
     QTest::addColumn<QString>("message");
@@ -93,7 +97,8 @@ void TestBookingWindowYears::createRefusesExistingOrInvalidYear_data() {
     QTest::newRow("cancelled") << QString() << MessageKind::Plain << QString();
 }
 
-void TestBookingWindowYears::createRefusesExistingOrInvalidYear() {
+void TestBookingWindowYears::createRefusesExistingOrInvalidYear()
+{
     QFETCH(QString, entered);
     QFETCH(MessageKind, kind);
     QFETCH(QString, message);
@@ -124,7 +129,8 @@ void TestBookingWindowYears::createRefusesExistingOrInvalidYear() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer_data() {
+void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer_data()
+{
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("date");
     QTest::newRow("earlier year") << "2022"
@@ -133,7 +139,8 @@ void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer_data() {
                                 << "01.01.2025";
 }
 
-void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer() {
+void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer()
+{
     QFETCH(QString, year);
     QFETCH(QString, date);
     BookingWindowDriver d;
@@ -162,7 +169,8 @@ void TestBookingWindowYears::loadProposesDateAndEmptiesOdometer() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::loadCancelledChangesNothing() {
+void TestBookingWindowYears::loadCancelledChangesNothing()
+{
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2022;Wartung;60,00;a;1;;41000;40000"}, "2022");
     d.open([&] {
@@ -177,7 +185,8 @@ void TestBookingWindowYears::loadCancelledChangesNothing() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-void TestBookingWindowYears::currentYearStartsEmpty() {
+void TestBookingWindowYears::currentYearStartsEmpty()
+{
     BookingWindowDriver d;
     d.writeBookings({"3;AB-CD 123;02.01.2022;Wartung;60,00;a;1;;41000;40000",
                      "3;AB-CD 123;03.01.2022;Wartung;60,00;b;2;;42000;41000"},
@@ -200,7 +209,8 @@ void TestBookingWindowYears::currentYearStartsEmpty() {
     QVERIFY_PROMPTS(d.env.prompts);
 }
 
-int runBookingWindowYearsTests(int argc, char** argv) {
+int runBookingWindowYearsTests(int argc, char** argv)
+{
     TestBookingWindowYears test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -19,7 +19,8 @@ private Q_SLOTS:
 
 namespace {
 
-void writeYearFiles(const TestEnv& env) {
+void writeYearFiles(const TestEnv& env)
+{
     env.writeData("Buch2022Kfz3.csv", "1;K;d;c;1,00;k;1\r\n");
     env.writeData("buch2023kfz3.csv", "1;K;d;c;1,00;k;1\r\n");
     env.writeData("Buch2023Kfz13.csv", "1;K;d;c;1,00;k;1\r\n");
@@ -27,13 +28,15 @@ void writeYearFiles(const TestEnv& env) {
     QDir(env.context.paths.dataDir).mkdir("Buch2019Kfz3.csv");
 }
 
-QPushButton* button(QWidget& window, const char* name) {
+QPushButton* button(QWidget& window, const char* name)
+{
     return window.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
 } // namespace
 
-void TestBookingYears::yearsFoundWithoutRegardToCase() {
+void TestBookingYears::yearsFoundWithoutRegardToCase()
+{
     TestEnv env;
     writeYearFiles(env);
     QCOMPARE(BookingYearMask("3"), QStringLiteral("buch*kfz3.csv"));
@@ -44,7 +47,8 @@ void TestBookingYears::yearsFoundWithoutRegardToCase() {
     QVERIFY(FindBookingYears(env.context.paths.dataDir, BookingYearMask("4")).isEmpty());
 }
 
-void TestBookingYears::proposals() {
+void TestBookingYears::proposals()
+{
     QCOMPARE(ProposedNewYear("2023"), QStringLiteral("2024"));
     QCOMPARE(StartDateOfLoadedYear("2022", "2023"), QStringLiteral("31.12.2022"));
     QCOMPARE(StartDateOfLoadedYear("2024", "2023"), QStringLiteral("01.01.2024"));
@@ -52,7 +56,8 @@ void TestBookingYears::proposals() {
     QVERIFY(IsEarlierYear("2021", "2023") && !IsEarlierYear("2023", "2023"));
 }
 
-void TestBookingYears::nonNumericOpenYearStopsProposal() {
+void TestBookingYears::nonNumericOpenYearStopsProposal()
+{
     try {
         ProposedNewYear("20x3");
         QFAIL("no conversion error");
@@ -61,7 +66,8 @@ void TestBookingYears::nonNumericOpenYearStopsProposal() {
     }
 }
 
-void TestBookingYears::chooserReturnsSelectedYear() {
+void TestBookingYears::chooserReturnsSelectedYear()
+{
     TestEnv env;
     writeYearFiles(env);
     TFormJahre chooser(env.prompts);
@@ -82,7 +88,8 @@ void TestBookingYears::chooserReturnsSelectedYear() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestBookingYears::chooserWithoutChoice_data() {
+void TestBookingYears::chooserWithoutChoice_data()
+{
     QTest::addColumn<QString>("kfzNr");
     QTest::addColumn<QString>("buttonName");
     QTest::newRow("cancel after selecting") << "3"
@@ -93,7 +100,8 @@ void TestBookingYears::chooserWithoutChoice_data() {
                                            << "ButtonOpen";
 }
 
-void TestBookingYears::chooserWithoutChoice() {
+void TestBookingYears::chooserWithoutChoice()
+{
     QFETCH(QString, kfzNr);
     QFETCH(QString, buttonName);
     TestEnv env;
@@ -115,7 +123,8 @@ void TestBookingYears::chooserWithoutChoice() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-int runBookingYearsTests(int argc, char** argv) {
+int runBookingYearsTests(int argc, char** argv)
+{
     TestBookingYears test;
     return QTest::qExec(&test, argc, argv);
 }

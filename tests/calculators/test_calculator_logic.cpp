@@ -27,14 +27,16 @@ constexpr int kEuro4 = 3;
 constexpr int kEuro6 = 5;
 
 // What a calculation showed: the formatted result, or the kind and text of its message.
-QString shown(const std::optional<CalculationMessage>& refusal, const QString& result) {
+QString shown(const std::optional<CalculationMessage>& refusal, const QString& result)
+{
     if (!refusal)
         return result;
     static const char* const kinds[] = {"plain", "information", "warning", "error"};
     return QString::fromLatin1(kinds[int(refusal->kind)]) + u':' + refusal->text;
 }
 
-QString conversionMessage(const std::function<void()>& work) {
+QString conversionMessage(const std::function<void()>& work)
+{
     try {
         work();
     } catch (const ConversionError& e) {
@@ -68,7 +70,8 @@ private Q_SLOTS:
     void residualFileParsing();
 };
 
-void TestCalculatorLogic::tax_data() {
+void TestCalculatorLogic::tax_data()
+{
     QTest::addColumn<int>("fuel");
     QTest::addColumn<int>("emission");
     QTest::addColumn<QString>("month");
@@ -155,7 +158,8 @@ void TestCalculatorLogic::tax_data() {
         "error:Bitte Kraftstoffart angeben!");
 }
 
-void TestCalculatorLogic::tax() {
+void TestCalculatorLogic::tax()
+{
     QFETCH(int, fuel);
     QFETCH(int, emission);
     QFETCH(QString, month);
@@ -168,7 +172,8 @@ void TestCalculatorLogic::tax() {
     QCOMPARE(shown(outcome.refusal, format2(double(outcome.euros))), expected);
 }
 
-void TestCalculatorLogic::taxElectricNote() {
+void TestCalculatorLogic::taxElectricNote()
+{
     const TaxOutcome electric = calculateTax({"", "2020", "0", "0", "1800", kElektro, kNone});
     QVERIFY(electric.note);
     QCOMPARE(electric.note->kind, Kind::Information);
@@ -179,7 +184,8 @@ void TestCalculatorLogic::taxElectricNote() {
     QVERIFY(!calculateTax({"", "2020", "1000", "95", "", kBenzin, kNone}).note);
 }
 
-void TestCalculatorLogic::taxConversionErrors_data() {
+void TestCalculatorLogic::taxConversionErrors_data()
+{
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("ccm");
@@ -221,7 +227,8 @@ void TestCalculatorLogic::taxConversionErrors_data() {
                             << "1.800" << kElektro << "''1.800'' ist kein gültiger Integer-Wert";
 }
 
-void TestCalculatorLogic::taxConversionErrors() {
+void TestCalculatorLogic::taxConversionErrors()
+{
     QFETCH(QString, month);
     QFETCH(QString, year);
     QFETCH(QString, ccm);
@@ -235,7 +242,8 @@ void TestCalculatorLogic::taxConversionErrors() {
              message);
 }
 
-void TestCalculatorLogic::co2_data() {
+void TestCalculatorLogic::co2_data()
+{
     QTest::addColumn<QString>("consumption");
     QTest::addColumn<QString>("fuel");
     QTest::addColumn<QString>("mileage");
@@ -303,7 +311,8 @@ void TestCalculatorLogic::co2_data() {
                                                          << "" << invalid;
 }
 
-void TestCalculatorLogic::co2() {
+void TestCalculatorLogic::co2()
+{
     QFETCH(QString, consumption);
     QFETCH(QString, fuel);
     QFETCH(QString, mileage);
@@ -316,7 +325,8 @@ void TestCalculatorLogic::co2() {
     QCOMPARE(shown(outcome.refusal, QString()), message);
 }
 
-void TestCalculatorLogic::co2Units_data() {
+void TestCalculatorLogic::co2Units_data()
+{
     QTest::addColumn<float>("grams");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("unit");
@@ -332,7 +342,8 @@ void TestCalculatorLogic::co2Units_data() {
                                        << "t";
 }
 
-void TestCalculatorLogic::co2Units() {
+void TestCalculatorLogic::co2Units()
+{
     QFETCH(float, grams);
     QFETCH(QString, value);
     QFETCH(QString, unit);
@@ -341,7 +352,8 @@ void TestCalculatorLogic::co2Units() {
     QCOMPARE(total.unit, unit);
 }
 
-void TestCalculatorLogic::power_data() {
+void TestCalculatorLogic::power_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("factor");
     QTest::addColumn<QString>("expected");
@@ -352,7 +364,8 @@ void TestCalculatorLogic::power_data() {
     QTest::newRow("letters") << "abc" << kPsPerKw << "'abc' ist kein gültiger Gleitkommawert";
 }
 
-void TestCalculatorLogic::power() {
+void TestCalculatorLogic::power()
+{
     QFETCH(QString, text);
     QFETCH(float, factor);
     QFETCH(QString, expected);
@@ -361,7 +374,8 @@ void TestCalculatorLogic::power() {
     QCOMPARE(error.isEmpty() ? result : error, expected);
 }
 
-void TestCalculatorLogic::residualValue_data() {
+void TestCalculatorLogic::residualValue_data()
+{
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QString>("price");
     QTest::addColumn<QString>("month");
@@ -552,7 +566,8 @@ void TestCalculatorLogic::residualValue_data() {
         << "plain:Ungültige Werte. Überpüfen Sie Preis und Baujahrangaben!";
 }
 
-void TestCalculatorLogic::residualValue() {
+void TestCalculatorLogic::residualValue()
+{
     QFETCH(QDate, today);
     QFETCH(QString, price);
     QFETCH(QString, month);
@@ -567,14 +582,16 @@ void TestCalculatorLogic::residualValue() {
     QCOMPARE(shown(outcome.refusal, format2(outcome.value)), expected);
 }
 
-void TestCalculatorLogic::taxFileLines() {
+void TestCalculatorLogic::taxFileLines()
+{
     TaxCalculatorData d{"M AB 12", "",    "2015", "VW",    " ",   "Diesel",
                         "Euro 6",  "5,5", "1800", "15000", "1968"};
     QCOMPARE(taxCalculatorLines(d), (QStringList{"M AB 12", "  ", "2015", "VW", "  ", "Diesel",
                                                  "Euro 6", "5,5", "1800", "15000", "1968", "5,5"}));
 }
 
-void TestCalculatorLogic::taxFileParsing_data() {
+void TestCalculatorLogic::taxFileParsing_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("plate");
     QTest::addColumn<QString>("consumption");
@@ -596,7 +613,8 @@ void TestCalculatorLogic::taxFileParsing_data() {
                                                     << "11";
 }
 
-void TestCalculatorLogic::taxFileParsing() {
+void TestCalculatorLogic::taxFileParsing()
+{
     QFETCH(QStringList, lines);
     QFETCH(QString, plate);
     QFETCH(QString, consumption);
@@ -607,7 +625,8 @@ void TestCalculatorLogic::taxFileParsing() {
     QCOMPARE(d.displacement, displacement);
 }
 
-void TestCalculatorLogic::residualFileLines() {
+void TestCalculatorLogic::residualFileLines()
+{
     ResidualCalculatorData d{"M AB 12", "6",      "2020",  "VW", "Golf",       "39000", "",
                              "30000",   "Benzin", "Euro6", "",   "Topzustand", "136"};
     QCOMPARE(residualCalculatorLines(d),
@@ -615,7 +634,8 @@ void TestCalculatorLogic::residualFileLines() {
                           "Euro6", "  ", "Topzustand", "  ", "136"}));
 }
 
-void TestCalculatorLogic::residualFileParsing() {
+void TestCalculatorLogic::residualFileParsing()
+{
     const QStringList lines{"M AB 12", "6",      "2020",  "VW", "Golf",       "39000", "90",
                             "30000",   "Benzin", "Euro6", "",   "Topzustand", "100",   "999"};
     const ResidualCalculatorData d = parseResidualCalculatorLines(lines);

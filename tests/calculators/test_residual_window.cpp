@@ -11,27 +11,32 @@
 
 namespace {
 
-QLineEdit* edit(QWidget& window, const char* name) {
+QLineEdit* edit(QWidget& window, const char* name)
+{
     auto* found = window.findChild<QLineEdit*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no line edit %s", name);
     return found;
 }
 
-QComboBox* combo(QWidget& window, const char* name) {
+QComboBox* combo(QWidget& window, const char* name)
+{
     return window.findChild<QComboBox*>(QString::fromLatin1(name));
 }
 
-void click(QWidget& window, const char* name) {
+void click(QWidget& window, const char* name)
+{
     QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(name)),
                       Qt::LeftButton);
 }
 
-void trigger(QWidget& window, const char* name) {
+void trigger(QWidget& window, const char* name)
+{
     window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
 }
 
-KfzRecord passat() {
+KfzRecord passat()
+{
     KfzRecord v;
     v[KfzField::Kennzeichen] = "HH X 77";
     v[KfzField::ErstzulMonat] = "6";
@@ -54,7 +59,8 @@ const QByteArray kSavedPassat = "HH X 77\r\n6\r\n2020\r\nVW\r\nPassat\r\n39000\r
 struct Shown {
     TestEnv env;
     TFormrestwert window{env.context};
-    Shown() {
+    Shown()
+    {
         env.clock.set(QDate(2023, 5, 10));
         window.takeVehicle(passat(), env.context.paths.dataDir);
         window.show();
@@ -84,7 +90,8 @@ private Q_SLOTS:
     void openedFromTheVehicleWindow();
 };
 
-void TestResidualWindow::handOverFillsTheFields() {
+void TestResidualWindow::handOverFillsTheFields()
+{
     TestEnv env;
     TFormrestwert window(env.context);
     window.takeVehicle(passat(), env.context.paths.dataDir);
@@ -99,7 +106,8 @@ void TestResidualWindow::handOverFillsTheFields() {
     QCOMPARE(edit(window, "EditNeupreis")->accessibleName(), QString("Neupreis inkl. Extras"));
 }
 
-void TestResidualWindow::showingClearsPriceConditionsAndResult() {
+void TestResidualWindow::showingClearsPriceConditionsAndResult()
+{
     TestEnv env;
     TFormrestwert window(env.context);
     window.takeVehicle(passat(), env.context.paths.dataDir);
@@ -118,7 +126,8 @@ void TestResidualWindow::showingClearsPriceConditionsAndResult() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestResidualWindow::calculatesTheExample() {
+void TestResidualWindow::calculatesTheExample()
+{
     Shown s;
     edit(s.window, "EditNeupreis")->setText("30000");
     click(s.window, "BitBtn1");
@@ -129,7 +138,8 @@ void TestResidualWindow::calculatesTheExample() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::refusalKeepsTheResult() {
+void TestResidualWindow::refusalKeepsTheResult()
+{
     Shown s;
     edit(s.window, "EditErgebnis")->setText("5,00");
     edit(s.window, "EditNeupreis")->setText("30000");
@@ -145,7 +155,8 @@ void TestResidualWindow::refusalKeepsTheResult() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::olderThanTwelveYears() {
+void TestResidualWindow::olderThanTwelveYears()
+{
     Shown s;
     edit(s.window, "EditNeupreis")->setText("30000");
     edit(s.window, "EditJahr")->setText("2010");
@@ -157,7 +168,8 @@ void TestResidualWindow::olderThanTwelveYears() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::powerIsConvertedOnLeaving() {
+void TestResidualWindow::powerIsConvertedOnLeaving()
+{
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     QLineEdit* kw = edit(s.window, "EditKW");
@@ -176,7 +188,8 @@ void TestResidualWindow::powerIsConvertedOnLeaving() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::powerLettersShowTheFloatError() {
+void TestResidualWindow::powerLettersShowTheFloatError()
+{
     Shown s;
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     QLineEdit* kw = edit(s.window, "EditKW");
@@ -188,7 +201,8 @@ void TestResidualWindow::powerLettersShowTheFloatError() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::electricMeansEmissionFree() {
+void TestResidualWindow::electricMeansEmissionFree()
+{
     Shown s;
     QComboBox* fuel = combo(s.window, "ComboBox1");
     QComboBox* emission = combo(s.window, "ComboBox2");
@@ -205,7 +219,8 @@ void TestResidualWindow::electricMeansEmissionFree() {
     QCOMPARE(emission->currentText(), QString("Euro4"));
 }
 
-void TestResidualWindow::saveAsksOnceThenWritesTheSameFile() {
+void TestResidualWindow::saveAsksOnceThenWritesTheSameFile()
+{
     Shown s;
     edit(s.window, "EditNeupreis")->setText("30000");
     combo(s.window, "ComboBoxTechnik")->setCurrentText("Topzustand");
@@ -223,7 +238,8 @@ void TestResidualWindow::saveAsksOnceThenWritesTheSameFile() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::saveRefusesWithoutPlate() {
+void TestResidualWindow::saveRefusesWithoutPlate()
+{
     Shown s;
     edit(s.window, "EditKennzeichen")->setText(" ");
     s.env.prompts.expectMessage(MessageKind::Error, "Keine Daten angegeben!");
@@ -231,7 +247,8 @@ void TestResidualWindow::saveRefusesWithoutPlate() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::saveReportsAFailedWrite() {
+void TestResidualWindow::saveReportsAFailedWrite()
+{
     Shown s;
     const QString path = s.env.dataFile("missing/passat.txt");
     s.env.prompts.expectSaveFile(path);
@@ -241,7 +258,8 @@ void TestResidualWindow::saveReportsAFailedWrite() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::openReadsThirteenLinesAndCalculates() {
+void TestResidualWindow::openReadsThirteenLinesAndCalculates()
+{
     Shown s;
     s.env.writeData("RestWert7.txt",
                     ansi("HH X 77\r\n6\r\n2020\r\nVW\r\nPassat\r\n60000\r\n90\r\n30000\r\n"
@@ -264,7 +282,8 @@ void TestResidualWindow::openReadsThirteenLinesAndCalculates() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::openIgnoresShortFilesAndCancel() {
+void TestResidualWindow::openIgnoresShortFilesAndCancel()
+{
     Shown s;
     s.env.writeData("one.txt", "X 1\r\n");
     s.env.prompts.expectOpenFile(s.env.dataFile("one.txt"));
@@ -290,7 +309,8 @@ void TestResidualWindow::openIgnoresShortFilesAndCancel() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::openReportsAnUnreadableFile() {
+void TestResidualWindow::openReportsAnUnreadableFile()
+{
     Shown s;
     const QString path = s.env.dataFile("folder.txt");
     QDir().mkpath(path);
@@ -305,7 +325,8 @@ void TestResidualWindow::openReportsAnUnreadableFile() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestResidualWindow::recordSheetRows() {
+void TestResidualWindow::recordSheetRows()
+{
     Shown s;
     edit(s.window, "EditNeupreis")->setText("30000");
     combo(s.window, "ComboBoxOptik")->setCurrentText("Topzustand");
@@ -329,7 +350,8 @@ void TestResidualWindow::recordSheetRows() {
     QCOMPARE(sheet.rows, rows);
 }
 
-void TestResidualWindow::openedFromTheVehicleWindow() {
+void TestResidualWindow::openedFromTheVehicleWindow()
+{
     TestEnv env;
     TFormKfz vehicleWindow(env.context);
     TFormrestwert calculator(env.context);

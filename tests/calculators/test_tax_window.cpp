@@ -12,27 +12,32 @@
 
 namespace {
 
-QLineEdit* edit(QWidget& window, const char* name) {
+QLineEdit* edit(QWidget& window, const char* name)
+{
     auto* found = window.findChild<QLineEdit*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no line edit %s", name);
     return found;
 }
 
-QComboBox* combo(QWidget& window, const char* name) {
+QComboBox* combo(QWidget& window, const char* name)
+{
     return window.findChild<QComboBox*>(QString::fromLatin1(name));
 }
 
-void click(QWidget& window, const char* name) {
+void click(QWidget& window, const char* name)
+{
     QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(name)),
                       Qt::LeftButton);
 }
 
-void trigger(QWidget& window, const char* name) {
+void trigger(QWidget& window, const char* name)
+{
     window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
 }
 
-KfzRecord golf() {
+KfzRecord golf()
+{
     KfzRecord v;
     v[KfzField::Kennzeichen] = "M AB 12";
     v[KfzField::ErstzulMonat] = "3";
@@ -79,7 +84,8 @@ private Q_SLOTS:
     void co2GoesBackToTheVehicleWindow();
 };
 
-void TestTaxWindow::handOverFillsTheFields() {
+void TestTaxWindow::handOverFillsTheFields()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -96,7 +102,8 @@ void TestTaxWindow::handOverFillsTheFields() {
     QCOMPARE(edit(window, "EditCcm")->accessibleName(), QString("Hubraum ccm"));
 }
 
-void TestTaxWindow::handOverKeepsUnknownChoices() {
+void TestTaxWindow::handOverKeepsUnknownChoices()
+{
     TestEnv env;
     TFormRechner window(env.context);
     KfzRecord diesel = golf();
@@ -111,7 +118,8 @@ void TestTaxWindow::handOverKeepsUnknownChoices() {
     QCOMPARE(combo(window, "ComboBox2")->currentText(), QString("Euro 5"));
 }
 
-void TestTaxWindow::showingClearsMileageConsumptionAndTotal() {
+void TestTaxWindow::showingClearsMileageConsumptionAndTotal()
+{
     TestEnv env;
     TFormRechner window(env.context);
     edit(window, "EditLauf")->setText("15000");
@@ -130,7 +138,8 @@ void TestTaxWindow::showingClearsMileageConsumptionAndTotal() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::digitFieldsRefuseLetters() {
+void TestTaxWindow::digitFieldsRefuseLetters()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.show();
@@ -149,7 +158,8 @@ void TestTaxWindow::digitFieldsRefuseLetters() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::taxOfAHandedOverCar() {
+void TestTaxWindow::taxOfAHandedOverCar()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -158,7 +168,8 @@ void TestTaxWindow::taxOfAHandedOverCar() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::electricTaxShowsTheExemption() {
+void TestTaxWindow::electricTaxShowsTheExemption()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -174,7 +185,8 @@ void TestTaxWindow::electricTaxShowsTheExemption() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::refusalsKeepTheTax_data() {
+void TestTaxWindow::refusalsKeepTheTax_data()
+{
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("kind");
@@ -192,7 +204,8 @@ void TestTaxWindow::refusalsKeepTheTax_data() {
         << "1,4l" << int(MessageKind::Error) << "''1,4l'' ist kein gültiger Integer-Wert";
 }
 
-void TestTaxWindow::refusalsKeepTheTax() {
+void TestTaxWindow::refusalsKeepTheTax()
+{
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(int, kind);
@@ -208,7 +221,8 @@ void TestTaxWindow::refusalsKeepTheTax() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::co2FromConsumption() {
+void TestTaxWindow::co2FromConsumption()
+{
     TestEnv env;
     TFormRechner window(env.context);
     combo(window, "ComboBox1")->setCurrentText("Benzin");
@@ -221,7 +235,8 @@ void TestTaxWindow::co2FromConsumption() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::co2WhenEnteringTheEmptyTotal() {
+void TestTaxWindow::co2WhenEnteringTheEmptyTotal()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.show();
@@ -250,7 +265,8 @@ void TestTaxWindow::co2WhenEnteringTheEmptyTotal() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::co2RefusesLettersInTheConsumption() {
+void TestTaxWindow::co2RefusesLettersInTheConsumption()
+{
     TestEnv env;
     TFormRechner window(env.context);
     combo(window, "ComboBox1")->setCurrentText("Benzin");
@@ -262,7 +278,8 @@ void TestTaxWindow::co2RefusesLettersInTheConsumption() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::newClearsTheResults() {
+void TestTaxWindow::newClearsTheResults()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -275,7 +292,8 @@ void TestTaxWindow::newClearsTheResults() {
     QCOMPARE(edit(window, "EditCcm")->text(), QString("1498"));
 }
 
-void TestTaxWindow::saveWritesTwelveLines() {
+void TestTaxWindow::saveWritesTwelveLines()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -294,7 +312,8 @@ void TestTaxWindow::saveWritesTwelveLines() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::saveRefusesWithoutPlate() {
+void TestTaxWindow::saveRefusesWithoutPlate()
+{
     TestEnv env;
     TFormRechner window(env.context);
     edit(window, "EditKennzeichen")->setText("   ");
@@ -303,7 +322,8 @@ void TestTaxWindow::saveRefusesWithoutPlate() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::saveReportsAFailedWrite() {
+void TestTaxWindow::saveReportsAFailedWrite()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -319,7 +339,8 @@ void TestTaxWindow::saveReportsAFailedWrite() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::openReadsTheFile() {
+void TestTaxWindow::openReadsTheFile()
+{
     TestEnv env;
     TFormRechner window(env.context);
     env.writeData("golf.txt", ansi("K ÄB 1\r\n7\r\n2009\r\nVW\r\nPolo\r\nDiesel\r\nEuro 4\r\n"
@@ -336,7 +357,8 @@ void TestTaxWindow::openReadsTheFile() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::openIgnoresAOneLineFile() {
+void TestTaxWindow::openIgnoresAOneLineFile()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -349,7 +371,8 @@ void TestTaxWindow::openIgnoresAOneLineFile() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::openTakesTheFirstTwelveOfManyLines() {
+void TestTaxWindow::openTakesTheFirstTwelveOfManyLines()
+{
     TestEnv env;
     TFormRechner window(env.context);
     QByteArray lines = "B X 9\nabc\n2015\n\x01\x02\n\n\xFF\n\n1\n";
@@ -370,7 +393,8 @@ void TestTaxWindow::openTakesTheFirstTwelveOfManyLines() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::cancelledOpenStillCalculatesCo2() {
+void TestTaxWindow::cancelledOpenStillCalculatesCo2()
+{
     TestEnv env;
     TFormRechner window(env.context);
     combo(window, "ComboBox1")->setCurrentText("Benzin");
@@ -386,7 +410,8 @@ void TestTaxWindow::cancelledOpenStillCalculatesCo2() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::recordSheetRows() {
+void TestTaxWindow::recordSheetRows()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -408,7 +433,8 @@ void TestTaxWindow::recordSheetRows() {
     QCOMPARE(sheet.rows, rows);
 }
 
-void TestTaxWindow::printsToPdf() {
+void TestTaxWindow::printsToPdf()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.takeVehicle(golf(), env.context.paths.dataDir);
@@ -424,7 +450,8 @@ void TestTaxWindow::printsToPdf() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void TestTaxWindow::helpKeyAndMenu() {
+void TestTaxWindow::helpKeyAndMenu()
+{
     TestEnv env;
     TFormRechner window(env.context);
     window.show();
@@ -434,7 +461,8 @@ void TestTaxWindow::helpKeyAndMenu() {
     QCOMPARE(env.prompts.helpTopics, (QList<int>{120, 120}));
 }
 
-void TestTaxWindow::co2GoesBackToTheVehicleWindow() {
+void TestTaxWindow::co2GoesBackToTheVehicleWindow()
+{
     TestEnv env;
     TFormKfz vehicleWindow(env.context);
     TFormRechner calculator(env.context);

@@ -167,7 +167,8 @@ void TestCommon::dates()
         QVERIFY(expected.isValid());
     } catch (const ConversionError& e) {
         QVERIFY(!expected.isValid());
-        QCOMPARE(e.message(), QStringLiteral("''%1'' ist keine gültige Datums-/Zeitangabe").arg(text));
+        QCOMPARE(e.message(),
+                 QStringLiteral("''%1'' ist keine gültige Datums-/Zeitangabe").arg(text));
     }
 }
 
@@ -266,7 +267,8 @@ void TestCommon::byteOrderMarkIsKept_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("encoding");
-    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF\xC3\x84;1\r\n") << int(TextEncoding::Utf8Bom);
+    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF\xC3\x84;1\r\n")
+                           << int(TextEncoding::Utf8Bom);
     QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE\xC4\x00;\x00\x31\x00\r\x00\n\x00", 12)
                                << int(TextEncoding::Utf16LeBom);
     QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\x00\xC4\x00;\x00\x31\x00\r\x00\n", 12)

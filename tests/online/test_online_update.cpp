@@ -1,6 +1,7 @@
 #include "common/conversions.h"
 #include "common/gradient_widget.h"
 #include "common/help_window.h"
+#include "fake_update_server.h"
 #include "online/about_box.h"
 #include "online/online_front.h"
 #include "online/partner_banner.h"
@@ -11,7 +12,6 @@
 #include "online/version_compare.h"
 #include "online/version_request.h"
 #include "online/web_addresses.h"
-#include "fake_update_server.h"
 #include "test_env.h"
 #include "ui/vehicle_window.h"
 
@@ -90,8 +90,10 @@ void TestOnlineUpdate::versionVerdict_data()
     QTest::newRow("2105 vs 211 padded") << local << "2.1.1" << UpdateVerdict::Newer;
     QTest::newRow("same version") << local << "2.1.0.5" << UpdateVerdict::UpToDate;
     QTest::newRow("five server digits") << local << "2.1.0.5.1" << UpdateVerdict::Newer;
-    QTest::newRow("9999 vs 1000") << "9.9.9.9" << "10" << UpdateVerdict::UpToDate;
-    QTest::newRow("1900 vs 11000") << "1.9.0.0" << "1.10.0.0" << UpdateVerdict::Newer;
+    QTest::newRow("9999 vs 1000") << "9.9.9.9"
+                                  << "10" << UpdateVerdict::UpToDate;
+    QTest::newRow("1900 vs 11000") << "1.9.0.0"
+                                   << "1.10.0.0" << UpdateVerdict::Newer;
     QTest::newRow("empty first line") << local << "\r\n3.0.0.0\r\n" << UpdateVerdict::NoVerdict;
     QTest::newRow("blank answer") << local << " \r\n" << UpdateVerdict::NoVerdict;
     QTest::newRow("dots only") << local << "..." << UpdateVerdict::NoVerdict;
@@ -100,10 +102,10 @@ void TestOnlineUpdate::versionVerdict_data()
                                << UpdateVerdict::NoVerdict;
     QTest::newRow("link markup") << local << "<a href=\"https://x.example\">1</a>"
                                  << UpdateVerdict::NoVerdict;
-    QTest::newRow("control characters") << local << QString::fromLatin1("\x01\x02\x7f")
-                                        << UpdateVerdict::NoVerdict;
-    QTest::newRow("too long for a version") << local << QString(200, u'1')
-                                            << UpdateVerdict::NoVerdict;
+    QTest::newRow("control characters")
+        << local << QString::fromLatin1("\x01\x02\x7f") << UpdateVerdict::NoVerdict;
+    QTest::newRow("too long for a version")
+        << local << QString(200, u'1') << UpdateVerdict::NoVerdict;
 }
 
 void TestOnlineUpdate::versionVerdict()
@@ -119,11 +121,14 @@ void TestOnlineUpdate::versionConversionError_data()
     QTest::addColumn<QString>("local");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("message");
-    QTest::newRow("letters, padded first") << "2.1.0.5" << "2.1a"
+    QTest::newRow("letters, padded first") << "2.1.0.5"
+                                           << "2.1a"
                                            << "''21a0'' ist kein gültiger Integer-Wert";
-    QTest::newRow("beyond 32 bits") << "2.1.0.5" << "99999999999"
+    QTest::newRow("beyond 32 bits") << "2.1.0.5"
+                                    << "99999999999"
                                     << "''99999999999'' ist kein gültiger Integer-Wert";
-    QTest::newRow("no local version") << "Nix eingetragen" << "2.0"
+    QTest::newRow("no local version") << "Nix eingetragen"
+                                      << "2.0"
                                       << "''Nix eingetragen'' ist kein gültiger Integer-Wert";
 }
 
@@ -207,7 +212,8 @@ void TestOnlineUpdate::badRepliesStaySilent_data()
     QTest::newRow("html page") << ok + "<!DOCTYPE html>\r\n<html><body>3.0</body></html>\r\n";
     QTest::newRow("binary") << ok + QByteArray("\x00\x01\xff\xfe\x7f", 5);
     QTest::newRow("10 MB") << ok + QByteArray(10 * 1024 * 1024, '9');
-    QTest::newRow("server error") << QByteArray("HTTP/1.0 500 Internal Server Error\r\n\r\n9.9.9.9");
+    QTest::newRow("server error") << QByteArray(
+        "HTTP/1.0 500 Internal Server Error\r\n\r\n9.9.9.9");
     QTest::newRow("redirect") << QByteArray("HTTP/1.0 302 Found\r\nLocation: http://127.0.0.1:1/"
                                             "\r\n\r\n9.9.9.9");
     QTest::newRow("no http") << QByteArray("9.9.9.9\r\n");

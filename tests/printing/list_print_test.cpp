@@ -12,7 +12,8 @@ namespace {
 
 const QDate kToday(2023, 12, 8);
 
-ListTable vehicleTable(int rows) {
+ListTable vehicleTable(int rows)
+{
     ListTable table;
     table.columns = {{"", 2}, {"Kennzeichen", 85}, {"Hersteller", 150}, {"Typ", 100}};
     for (int r = 1; r <= rows; ++r)
@@ -20,7 +21,8 @@ ListTable vehicleTable(int rows) {
     return table;
 }
 
-ListTable bookingTable() {
+ListTable bookingTable()
+{
     ListTable table;
     table.columns = {{"", 2},        {"BuchNr.", 60}, {"Datum", 80}, {"         Kostenart", 150},
                      {"Betrag", 80}, {"Kmstand", 100}};
@@ -28,11 +30,13 @@ ListTable bookingTable() {
     return table;
 }
 
-PrintDocument layout(const ListTable& table, ListKind kind) {
+PrintDocument layout(const ListTable& table, ListKind kind)
+{
     return layoutListview(table, kind, evenTestPage(), FixedFontMetrics(), kToday);
 }
 
-QList<int> xOf(const QList<PrintOp>& lines) {
+QList<int> xOf(const QList<PrintOp>& lines)
+{
     QList<int> xs;
     for (const PrintOp& op : lines)
         xs << op.at.x();
@@ -41,7 +45,8 @@ QList<int> xOf(const QList<PrintOp>& lines) {
 
 } // namespace
 
-void ListPrintTest::columnBoundariesFollowScreenWidths_data() {
+void ListPrintTest::columnBoundariesFollowScreenWidths_data()
+{
     QTest::addColumn<int>("kind");
     QTest::addColumn<QList<int>>("verticalLines");
     QTest::addColumn<int>("ruleRight");
@@ -55,7 +60,8 @@ void ListPrintTest::columnBoundariesFollowScreenWidths_data() {
                                   << 4349 + 23;
 }
 
-void ListPrintTest::columnBoundariesFollowScreenWidths() {
+void ListPrintTest::columnBoundariesFollowScreenWidths()
+{
     QFETCH(int, kind);
     QFETCH(QList<int>, verticalLines);
     QFETCH(int, ruleRight);
@@ -69,7 +75,8 @@ void ListPrintTest::columnBoundariesFollowScreenWidths() {
     QVERIFY(hasText(page, listTitle(listKind)));
 }
 
-void ListPrintTest::pagesAndVerticalLines_data() {
+void ListPrintTest::pagesAndVerticalLines_data()
+{
     QTest::addColumn<int>("rows");
     QTest::addColumn<QStringList>("pageLines");
     QTest::addColumn<QList<int>>("lineBottoms");
@@ -86,7 +93,8 @@ void ListPrintTest::pagesAndVerticalLines_data() {
                                  << QList<int>{5000, 5000, 800};
 }
 
-void ListPrintTest::pagesAndVerticalLines() {
+void ListPrintTest::pagesAndVerticalLines()
+{
     QFETCH(int, rows);
     QFETCH(QStringList, pageLines);
     QFETCH(QList<int>, lineBottoms);
@@ -106,11 +114,13 @@ void ListPrintTest::pagesAndVerticalLines() {
     QVERIFY(hasText(pages.last(), QStringLiteral("K-%1").arg(rows)));
 }
 
-void ListPrintTest::emptyTablePrintsABlankPage() {
+void ListPrintTest::emptyTablePrintsABlankPage()
+{
     QVERIFY(layout(vehicleTable(0), ListKind::Vehicles).isEmpty());
 }
 
-void ListPrintTest::headersAreCentred() {
+void ListPrintTest::headersAreCentred()
+{
     const OpsPage page = pagesOf(layout(vehicleTable(1), ListKind::Vehicles)).first();
     // "Kennzeichen" bold: 11 × 55 = 605 px in the column from 374 to 1383.
     const PrintOp header = textOp(page, "Kennzeichen");
@@ -118,7 +128,8 @@ void ListPrintTest::headersAreCentred() {
     QCOMPARE(header.clip, QRect(QPoint(397, 480), QPoint(1360 - 1, 580 - 1)));
 }
 
-void ListPrintTest::bookingAmountsAreRightAligned() {
+void ListPrintTest::bookingAmountsAreRightAligned()
+{
     const OpsPage page = pagesOf(layout(bookingTable(), ListKind::Bookings)).first();
     // "Betrag" runs from 2824 to 3502, "Kmstand" from 3502 to 4349.
     QCOMPARE(textOp(page, "65,50").at, QPoint(3502 - 23 - 5 * 50, 600));
@@ -131,7 +142,8 @@ void ListPrintTest::bookingAmountsAreRightAligned() {
     QCOMPARE(textOp(vehiclePage, "Polo").at, QPoint(3163 + 23, 600));
 }
 
-void ListPrintTest::missingCellPrintsEmpty() {
+void ListPrintTest::missingCellPrintsEmpty()
+{
     ListTable table = vehicleTable(1);
     table.rows[0] = QStringList{"", "K-1"};
     const QList<PrintOp> texts = textsOn(pagesOf(layout(table, ListKind::Vehicles)).first());

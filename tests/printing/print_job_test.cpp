@@ -20,21 +20,24 @@
 namespace {
 
 // Accepts the print dialog with a PDF file as the printer.
-void expectPdfPrinter(TestEnv& env, const QString& path) {
+void expectPdfPrinter(TestEnv& env, const QString& path)
+{
     env.prompts.expectPrinter(true, [path](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
     });
 }
 
-QString pdfText(const QString& path) {
+QString pdfText(const QString& path)
+{
     QProcess process;
     process.start(QStandardPaths::findExecutable("pdftotext"), {"-layout", path, "-"});
     process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-int pdfPageCount(const QString& path) {
+int pdfPageCount(const QString& path)
+{
     QProcess process;
     process.start(QStandardPaths::findExecutable("pdfinfo"), {path});
     process.waitForFinished(20000);
@@ -45,7 +48,8 @@ int pdfPageCount(const QString& path) {
 
 } // namespace
 
-void PrintJobTest::printsOneCopyInPortrait() {
+void PrintJobTest::printsOneCopyInPortrait()
+{
     TestEnv env;
     QPrinter* dialogPrinter = nullptr;
     env.prompts.expectPrinter(true, [&](QPrinter& printer) {
@@ -72,7 +76,8 @@ void PrintJobTest::printsOneCopyInPortrait() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void PrintJobTest::cancelPrintsNothing() {
+void PrintJobTest::cancelPrintsNothing()
+{
     TestEnv env;
     env.prompts.expectPrinter(false);
     bool laidOut = false;
@@ -85,7 +90,8 @@ void PrintJobTest::cancelPrintsNothing() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void PrintJobTest::failingPrinterIsReported() {
+void PrintJobTest::failingPrinterIsReported()
+{
     TestEnv env;
     // A PDF file in a folder that does not exist cannot be opened.
     expectPdfPrinter(env, env.dataFile("missing/folder/sheet.pdf"));
@@ -94,7 +100,8 @@ void PrintJobTest::failingPrinterIsReported() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void PrintJobTest::clippedTextStaysInsideItsCell() {
+void PrintJobTest::clippedTextStaysInsideItsCell()
+{
     QImage image(400, 100, QImage::Format_RGB32);
     image.fill(Qt::white);
     PrintDocument doc;
@@ -115,7 +122,8 @@ void PrintJobTest::clippedTextStaysInsideItsCell() {
     QCOMPARE(inkIn(100, image.width()), 0);
 }
 
-void PrintJobTest::sheetsAndListsReachThePdf() {
+void PrintJobTest::sheetsAndListsReachThePdf()
+{
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     TestEnv env;
@@ -154,7 +162,8 @@ void PrintJobTest::sheetsAndListsReachThePdf() {
     QVERIFY_PROMPTS(env.prompts);
 }
 
-void PrintJobTest::bookingListPrintsItsRows() {
+void PrintJobTest::bookingListPrintsItsRows()
+{
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     TestEnv env;

@@ -1,6 +1,7 @@
 #include "print_ops_query.h"
 
-QList<OpsPage> pagesOf(const PrintDocument& doc) {
+QList<OpsPage> pagesOf(const PrintDocument& doc)
+{
     QList<OpsPage> pages;
     if (doc.isEmpty())
         return pages;
@@ -14,8 +15,8 @@ QList<OpsPage> pagesOf(const PrintDocument& doc) {
     return pages;
 }
 
-static QList<PrintOp> opsWhere(const OpsPage& page,
-                               const std::function<bool(const PrintOp&)>& pred) {
+static QList<PrintOp> opsWhere(const OpsPage& page, const std::function<bool(const PrintOp&)>& pred)
+{
     QList<PrintOp> result;
     for (const PrintOp& op : page)
         if (pred(op))
@@ -23,23 +24,27 @@ static QList<PrintOp> opsWhere(const OpsPage& page,
     return result;
 }
 
-QList<PrintOp> textsOn(const OpsPage& page) {
+QList<PrintOp> textsOn(const OpsPage& page)
+{
     return opsWhere(page, [](const PrintOp& op) {
         return op.kind == PrintOp::Kind::Text || op.kind == PrintOp::Kind::ClippedText;
     });
 }
 
-QList<PrintOp> linesOn(const OpsPage& page) {
+QList<PrintOp> linesOn(const OpsPage& page)
+{
     return opsWhere(page, [](const PrintOp& op) { return op.kind == PrintOp::Kind::Line; });
 }
 
-QList<PrintOp> verticalLinesOn(const OpsPage& page) {
+QList<PrintOp> verticalLinesOn(const OpsPage& page)
+{
     return opsWhere(page, [](const PrintOp& op) {
         return op.kind == PrintOp::Kind::Line && op.at.x() == op.to.x();
     });
 }
 
-PrintOp textOp(const OpsPage& page, const QString& text) {
+PrintOp textOp(const OpsPage& page, const QString& text)
+{
     for (const PrintOp& op : textsOn(page))
         if (op.text == text)
             return op;
@@ -48,11 +53,13 @@ PrintOp textOp(const OpsPage& page, const QString& text) {
     return none;
 }
 
-bool hasText(const OpsPage& page, const QString& text) {
+bool hasText(const OpsPage& page, const QString& text)
+{
     return textOp(page, text).kind != PrintOp::Kind::NewPage;
 }
 
-PageMetrics evenTestPage() {
+PageMetrics evenTestPage()
+{
     PageMetrics page;
     page.width = 4700;
     page.offsetX = 100; // paper 4900 wide: x-unit 233.33

@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QTest>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     prepareTestApplication();
     int failures = 0;

@@ -13,7 +13,8 @@ namespace {
 
 const QDate kToday(2023, 12, 8);
 
-QList<QStringList> numberedRows(int count, int columns) {
+QList<QStringList> numberedRows(int count, int columns)
+{
     QList<QStringList> rows;
     for (int r = 1; r <= count; ++r) {
         QStringList row;
@@ -24,13 +25,15 @@ QList<QStringList> numberedRows(int count, int columns) {
     return rows;
 }
 
-PrintDocument layout(const RecordSheet& sheet) {
+PrintDocument layout(const RecordSheet& sheet)
+{
     return layoutRecordSheet(sheet, evenTestPage(), FixedFontMetrics(), kToday);
 }
 
 } // namespace
 
-void RecordSheetTest::columnBorders_data() {
+void RecordSheetTest::columnBorders_data()
+{
     QTest::addColumn<int>("columns");
     QTest::addColumn<int>("secondColumnLeft");
     QTest::addColumn<int>("tableRight");
@@ -40,7 +43,8 @@ void RecordSheetTest::columnBorders_data() {
     QTest::newRow("three columns") << 3 << 350 + 741 + 23 << 350 + 2223 + 23;
 }
 
-void RecordSheetTest::columnBorders() {
+void RecordSheetTest::columnBorders()
+{
     QFETCH(int, columns);
     QFETCH(int, secondColumnLeft);
     QFETCH(int, tableRight);
@@ -56,7 +60,8 @@ void RecordSheetTest::columnBorders() {
     QCOMPARE(headingRule.to, QPoint(tableRight, 590));
 }
 
-void RecordSheetTest::headingsStartLeftOfTheMiddleByTheMeasureText() {
+void RecordSheetTest::headingsStartLeftOfTheMiddleByTheMeasureText()
+{
     const OpsPage page = pagesOf(layout(kfzdatenSheet("Kfzdaten", {}))).first();
     // Column 0 runs from 350 to 1461; "++++Rubrik" in bold is 10 × 55 px wide.
     const PrintOp rubrik = textOp(page, "Rubrik");
@@ -65,7 +70,8 @@ void RecordSheetTest::headingsStartLeftOfTheMiddleByTheMeasureText() {
     QCOMPARE(textOp(page, "Eintrag").at, QPoint(1461 + 555 - 11 * 55, 480));
 }
 
-void RecordSheetTest::rowsFlowOntoFurtherPages_data() {
+void RecordSheetTest::rowsFlowOntoFurtherPages_data()
+{
     QTest::addColumn<int>("rows");
     QTest::addColumn<QStringList>("pageLines");
     QTest::addColumn<int>("lastRowY");
@@ -84,7 +90,8 @@ void RecordSheetTest::rowsFlowOntoFurtherPages_data() {
                                  << 600;
 }
 
-void RecordSheetTest::rowsFlowOntoFurtherPages() {
+void RecordSheetTest::rowsFlowOntoFurtherPages()
+{
     QFETCH(int, rows);
     QFETCH(QStringList, pageLines);
     QFETCH(int, lastRowY);
@@ -103,14 +110,16 @@ void RecordSheetTest::rowsFlowOntoFurtherPages() {
     QCOMPARE(closingRule.at, QPoint(327, lastRowY + 100 - 10));
 }
 
-void RecordSheetTest::pageLineEndsAtTheRightMargin() {
+void RecordSheetTest::pageLineEndsAtTheRightMargin()
+{
     const OpsPage page = pagesOf(layout(kfzdatenSheet("Kfzdaten", numberedRows(1, 2)))).first();
     // 28 characters at 8 points: 1120 px, ending at 4700 - 350.
     const PrintOp pageLine = textOp(page, "Date: 08.12.2023 Page: 1 / 1");
     QCOMPARE(pageLine.at, QPoint(4700 - 350 - 1120, 100));
 }
 
-void RecordSheetTest::titlePlacement_data() {
+void RecordSheetTest::titlePlacement_data()
+{
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("x");
     // The page line starts at 3230. At 18 points a character is 90 px wide.
@@ -121,14 +130,16 @@ void RecordSheetTest::titlePlacement_data() {
     QTest::newRow("wide title centred") << "Restwertkalkulat" << (4700 - 1440) / 2;
 }
 
-void RecordSheetTest::titlePlacement() {
+void RecordSheetTest::titlePlacement()
+{
     QFETCH(QString, title);
     QFETCH(int, x);
     const OpsPage page = pagesOf(layout(kfzdatenSheet(title, numberedRows(1, 2)))).first();
     QCOMPARE(textOp(page, title).at, QPoint(x, 200));
 }
 
-void RecordSheetTest::closingRuleOffset_data() {
+void RecordSheetTest::closingRuleOffset_data()
+{
     QTest::addColumn<double>("offset");
     QTest::addColumn<int>("ruleY");
     // Last of 13 rows at 500 + 1300; R(0.05 × 200) = 10, R(0.01 × 200) = 2.
@@ -136,7 +147,8 @@ void RecordSheetTest::closingRuleOffset_data() {
     QTest::newRow("tax and CO2 sheet") << 0.01 << 1800 + 100 - 2;
 }
 
-void RecordSheetTest::closingRuleOffset() {
+void RecordSheetTest::closingRuleOffset()
+{
     QFETCH(double, offset);
     QFETCH(int, ruleY);
     const RecordSheet sheet = kfzdatenSheet("CO2 Emissionen", numberedRows(13, 2), offset);
@@ -145,7 +157,8 @@ void RecordSheetTest::closingRuleOffset() {
     QCOMPARE(rule.to, QPoint(2595, ruleY));
 }
 
-void RecordSheetTest::tyreSheetSeparatesSummerFromWinter() {
+void RecordSheetTest::tyreSheetSeparatesSummerFromWinter()
+{
     const QList<OpsPage> pages = pagesOf(layout(tyreSheet(numberedRows(45, 3))));
     QCOMPARE(pages.size(), 2);
     // Border 2 lies at 350 + 2 × 741; the line reaches one row below the last.
@@ -160,7 +173,8 @@ void RecordSheetTest::tyreSheetSeparatesSummerFromWinter() {
                 .isEmpty());
 }
 
-void RecordSheetTest::longPlateIsClippedAtItsCell() {
+void RecordSheetTest::longPlateIsClippedAtItsCell()
+{
     KfzRecord vehicle;
     vehicle[Kennzeichen] = QString(80, u'W');
     const OpsPage page = pagesOf(layout(vehicleDataSheet(vehicle))).first();
@@ -170,7 +184,8 @@ void RecordSheetTest::longPlateIsClippedAtItsCell() {
     QCOMPARE(plate.clip, QRect(QPoint(1484, 700), QPoint(2549 - 1, 800 - 1)));
 }
 
-void RecordSheetTest::vehicleSheetRows() {
+void RecordSheetTest::vehicleSheetRows()
+{
     KfzRecord vehicle;
     vehicle[KfzNr] = "3";
     vehicle[Kennzeichen] = "K-AB 123";

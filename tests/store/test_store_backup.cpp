@@ -12,8 +12,8 @@ namespace {
 
 const QString kChooseFolder =
     QStringLiteral("Wählen Sie ein Zielverzeichnis für das Datenbackup aus.");
-const QString kBackupFailed = QStringLiteral(
-    "Fehler Datensicherung! Eine oder mehrere Datein konnten nicht kopiert werden!");
+const QString kBackupFailed =
+    QStringLiteral("Fehler Datensicherung! Eine oder mehrere Datein konnten nicht kopiert werden!");
 const QString kBackupDone = QStringLiteral("Sicherungen erfolgreich angelegt im Verzeichnis:");
 
 const QByteArray kHeaderBytes =
@@ -151,8 +151,8 @@ void TestStoreBackup::backupThroughALinkToADataFileLosesNothing()
     fillDataDir(env);
     const QString target = env.root.filePath(QStringLiteral("backup"));
     QDir().mkpath(target);
-    QVERIFY(QFile::link(env.dataFile(QStringLiteral("Kfz.csv")),
-                        target + QStringLiteral("/Kfz.csv")));
+    QVERIFY(
+        QFile::link(env.dataFile(QStringLiteral("Kfz.csv")), target + QStringLiteral("/Kfz.csv")));
     const QByteArray kfz = env.readData("Kfz.csv");
 
     const BackupResult result = copyDataFiles(env.context.paths.dataDir, target + u'/');
@@ -177,7 +177,8 @@ void TestStoreBackup::failedCopyKeepsTheOlderBackup()
     runBackup(env.context, nullptr);
     QVERIFY_PROMPTS(env.prompts);
     QVERIFY(QFileInfo(target + QStringLiteral("/Kfz.csv")).isDir());
-    QCOMPARE(readFileBytes(target + QStringLiteral("/kfzkosten.ini")), QByteArray("older settings"));
+    QCOMPARE(readFileBytes(target + QStringLiteral("/kfzkosten.ini")),
+             QByteArray("older settings"));
     QCOMPARE(readFileBytes(target + QStringLiteral("/Buch2024Kfz1.csv")),
              env.readData("Buch2024Kfz1.csv"));
 }
@@ -214,10 +215,9 @@ void TestStoreBackup::exportWritesHeaderAndVehicleLines_data()
     const QByteArray c = vehicleLine(QStringLiteral("B-C 3"), 3);
     QTest::newRow("three vehicles, CR LF") << a + "\r\n" + b + "\r\n" + c + "\r\n"
                                            << a + "\r\n" + b + "\r\n" + c + "\r\n";
-    QTest::newRow("LF, no end on the last line") << a + "\n" + b + "\n" + c
-                                                 << a + "\r\n" + b + "\r\n" + c + "\r\n";
-    QTest::newRow("blank line kept") << a + "\r\n\r\n" + c + "\r\n"
-                                     << a + "\r\n\r\n" + c + "\r\n";
+    QTest::newRow("LF, no end on the last line")
+        << a + "\n" + b + "\n" + c << a + "\r\n" + b + "\r\n" + c + "\r\n";
+    QTest::newRow("blank line kept") << a + "\r\n\r\n" + c + "\r\n" << a + "\r\n\r\n" + c + "\r\n";
     QTest::newRow("empty file") << QByteArray() << QByteArray();
 }
 

@@ -148,7 +148,8 @@ Answer ScriptedPrompts::message(QWidget*, MessageKind kind, const QString& title
     if (e->title && *e->title != title)
         fail(QStringLiteral("expected title \"%1\", got \"%2\"").arg(*e->title, title));
     const bool yesNo = buttons != MessageButtons::Ok;
-    if (yesNo != (e->answer == Answer::Yes || e->answer == Answer::No || e->answer == Answer::Cancel))
+    if (yesNo !=
+        (e->answer == Answer::Yes || e->answer == Answer::No || e->answer == Answer::Cancel))
         fail(QStringLiteral("answer does not fit the buttons of \"%1\"").arg(text));
     return e->answer;
 }

@@ -18,11 +18,13 @@ private Q_SLOTS:
     void mileage();
 };
 
-void TestTyreRecord::emptyRecordIsEightLinesOfSevenSemicolons() {
+void TestTyreRecord::emptyRecordIsEightLinesOfSevenSemicolons()
+{
     QCOMPARE(formatTyreLines(ReifenRecord{}), QStringList(8, ";;;;;;;"));
 }
 
-void TestTyreRecord::fieldsAreTrimmedOnFormatting() {
+void TestTyreRecord::fieldsAreTrimmedOnFormatting()
+{
     ReifenRecord record;
     record.sets[1][2] = {" Conti ", "Winter", "205", "55", "16", " Alu", "1.10.2023 ", " 40000"};
     const QStringList lines = formatTyreLines(record);
@@ -30,7 +32,8 @@ void TestTyreRecord::fieldsAreTrimmedOnFormatting() {
     QCOMPARE(lines.at(5), QString(";;;;;;;"));
 }
 
-void TestTyreRecord::parsing_data() {
+void TestTyreRecord::parsing_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("set");
     QTest::addColumn<int>("position");
@@ -53,7 +56,8 @@ void TestTyreRecord::parsing_data() {
         << QString::fromLatin1("\x01\x02|\xff||||||");
 }
 
-void TestTyreRecord::parsing() {
+void TestTyreRecord::parsing()
+{
     QFETCH(QStringList, lines);
     QFETCH(int, set);
     QFETCH(int, position);
@@ -62,13 +66,15 @@ void TestTyreRecord::parsing() {
     QCOMPARE(QStringList(tyre.begin(), tyre.end()).join(u'|'), expected);
 }
 
-void TestTyreRecord::fileNameKeepsToTheDataFolder() {
+void TestTyreRecord::fileNameKeepsToTheDataFolder()
+{
     QCOMPARE(tyreFileName("1"), QString("Reifen1.csv"));
     QCOMPARE(tyreFileName("../1"), QString());
     QCOMPARE(tyreFileName("a/b"), QString());
 }
 
-void TestTyreRecord::mileage_data() {
+void TestTyreRecord::mileage_data()
+{
     QTest::addColumn<QString>("purchase");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("expected"); // "none", the mileage, or the error message
@@ -98,7 +104,8 @@ void TestTyreRecord::mileage_data() {
                                         << "''25.000'' ist kein gültiger Integer-Wert";
 }
 
-void TestTyreRecord::mileage() {
+void TestTyreRecord::mileage()
+{
     QFETCH(QString, purchase);
     QFETCH(QString, current);
     QFETCH(QString, expected);

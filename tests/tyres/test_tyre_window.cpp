@@ -13,32 +13,38 @@ namespace {
 
 const QByteArray kEmptyFile = QByteArray(";;;;;;;\r\n").repeated(8);
 
-QLineEdit* edit(QWidget& window, const char* name) {
+QLineEdit* edit(QWidget& window, const char* name)
+{
     auto* found = window.findChild<QLineEdit*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no line edit %s", name);
     return found;
 }
 
-QComboBox* combo(QWidget& window, const char* name) {
+QComboBox* combo(QWidget& window, const char* name)
+{
     return window.findChild<QComboBox*>(QString::fromLatin1(name));
 }
 
-QString label(QWidget& window, const char* name) {
+QString label(QWidget& window, const char* name)
+{
     return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
-void click(QWidget& window, const char* name) {
+void click(QWidget& window, const char* name)
+{
     QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(name)),
                       Qt::LeftButton);
 }
 
-void trigger(QWidget& window, const char* name) {
+void trigger(QWidget& window, const char* name)
+{
     window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
 }
 
 // Picks a position as the user does: into the selector, then the arrow keys.
-void choose(QWidget& window, const char* selectorName, int position) {
+void choose(QWidget& window, const char* selectorName, int position)
+{
     QComboBox* selector = combo(window, selectorName);
     selector->setFocus(Qt::MouseFocusReason);
     while (selector->currentIndex() < position)
@@ -47,7 +53,8 @@ void choose(QWidget& window, const char* selectorName, int position) {
         QTest::keyClick(selector, Qt::Key_Up);
 }
 
-void typeInto(QWidget& window, const char* name, const QString& text) {
+void typeInto(QWidget& window, const char* name, const QString& text)
+{
     QLineEdit* box = edit(window, name);
     box->setFocus(Qt::MouseFocusReason);
     box->selectAll();
@@ -58,14 +65,15 @@ void typeInto(QWidget& window, const char* name, const QString& text) {
 struct Shown {
     TestEnv env;
     TFormReifen window{env.context};
-    explicit Shown(const QString& currentKm = QString(),
-                   const QByteArray& tyreFile = QByteArray()) {
+    explicit Shown(const QString& currentKm = QString(), const QByteArray& tyreFile = QByteArray())
+    {
         if (!tyreFile.isEmpty())
             env.writeData("Reifen1.csv", tyreFile);
         window.setVehicle("1", env.context.paths.dataDir);
         window.setCurrentKm(currentKm);
     }
-    void show() {
+    void show()
+    {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
@@ -104,7 +112,8 @@ private Q_SLOTS:
     void openers();
 };
 
-void TestTyreWindow::savingAtOnceWritesEightEmptyTyres() {
+void TestTyreWindow::savingAtOnceWritesEightEmptyTyres()
+{
     Shown s;
     s.env.prompts.expectModal("TFormReifen", [](QDialog& shown) { click(shown, "ButtonSave"); });
     s.env.prompts.execModal(s.window);
@@ -112,7 +121,8 @@ void TestTyreWindow::savingAtOnceWritesEightEmptyTyres() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::copyFillsTheWholeSet() {
+void TestTyreWindow::copyFillsTheWholeSet()
+{
     Shown s("25000");
     s.show();
     typeInto(s.window, "EditMarke", "Michelin");
@@ -128,7 +138,8 @@ void TestTyreWindow::copyFillsTheWholeSet() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::loadsAndShowsTyreOneWithItsMileage() {
+void TestTyreWindow::loadsAndShowsTyreOneWithItsMileage()
+{
     Shown s("25000", kFiveLines);
     s.show();
     QCOMPARE(edit(s.window, "EditMarke")->text(), QString("Conti"));
@@ -147,7 +158,8 @@ void TestTyreWindow::loadsAndShowsTyreOneWithItsMileage() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::choosingAPositionStoresTheShownTyre() {
+void TestTyreWindow::choosingAPositionStoresTheShownTyre()
+{
     Shown s("25000", kFiveLines);
     s.show();
     choose(s.window, "ComboBox1", 3);
@@ -167,7 +179,8 @@ void TestTyreWindow::choosingAPositionStoresTheShownTyre() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::mileageOnlyWithBothReadings() {
+void TestTyreWindow::mileageOnlyWithBothReadings()
+{
     Shown s(" ", kFiveLines);
     s.show();
     QCOMPARE(edit(s.window, "EditLauf")->text(), QString());
@@ -177,7 +190,8 @@ void TestTyreWindow::mileageOnlyWithBothReadings() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::mileageBoxRecomputesOnEntering() {
+void TestTyreWindow::mileageBoxRecomputesOnEntering()
+{
     Shown s("25000");
     s.show();
     typeInto(s.window, "EditKaufKm", "10000");
@@ -191,7 +205,8 @@ void TestTyreWindow::mileageBoxRecomputesOnEntering() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::letterKmShowTheIntegerErrorAndTheWindowOpens() {
+void TestTyreWindow::letterKmShowTheIntegerErrorAndTheWindowOpens()
+{
     Shown s("25000", ansi("A;;;;;;;zehn\r\n"));
     s.env.prompts.expectModal("TFormReifen", [&s](QDialog& shown) {
         QVERIFY(QTest::qWaitForWindowExposed(&shown));
@@ -213,7 +228,8 @@ void TestTyreWindow::letterKmShowTheIntegerErrorAndTheWindowOpens() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::clearEmptiesTheBoxesOnly() {
+void TestTyreWindow::clearEmptiesTheBoxesOnly()
+{
     Shown s("25000", kFiveLines);
     s.show();
     click(s.window, "ButtonClear");
@@ -230,7 +246,8 @@ void TestTyreWindow::clearEmptiesTheBoxesOnly() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::semicolonCannotBeTyped() {
+void TestTyreWindow::semicolonCannotBeTyped()
+{
     Shown s;
     s.show();
     typeInto(s.window, "EditMarke", "A;B");
@@ -241,7 +258,8 @@ void TestTyreWindow::semicolonCannotBeTyped() {
     QCOMPARE(rim->currentText(), QString("Alu"));
 }
 
-void TestTyreWindow::saveAsWritesElsewhereAndKeepsTheFile() {
+void TestTyreWindow::saveAsWritesElsewhereAndKeepsTheFile()
+{
     Shown s("", kFiveLines);
     s.show();
     typeInto(s.window, "EditMarke", "Pirelli");
@@ -258,7 +276,8 @@ void TestTyreWindow::saveAsWritesElsewhereAndKeepsTheFile() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::saveReportsAFailedWrite() {
+void TestTyreWindow::saveReportsAFailedWrite()
+{
     Shown s;
     const QString folder = s.env.dataFile("missing/");
     s.window.setVehicle("1", folder);
@@ -269,7 +288,8 @@ void TestTyreWindow::saveReportsAFailedWrite() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::unreadableTyreFileIsReported() {
+void TestTyreWindow::unreadableTyreFileIsReported()
+{
     Shown s;
     const QString path = s.env.dataFile("Reifen1.csv");
     QDir().mkpath(path);
@@ -283,7 +303,8 @@ void TestTyreWindow::unreadableTyreFileIsReported() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::openReplacesEverything() {
+void TestTyreWindow::openReplacesEverything()
+{
     Shown s("25000", kFiveLines);
     s.show();
     choose(s.window, "ComboBox1", 2);
@@ -305,7 +326,8 @@ void TestTyreWindow::openReplacesEverything() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::writesBackInTheEncodingRead() {
+void TestTyreWindow::writesBackInTheEncodingRead()
+{
     Shown s("", "\xEF\xBB\xBF"
                 "Kr\xC3\xA4mer;;;;;;;\n");
     s.show();
@@ -325,7 +347,8 @@ void TestTyreWindow::writesBackInTheEncodingRead() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::reopeningShowsPositionOne() {
+void TestTyreWindow::reopeningShowsPositionOne()
+{
     Shown s("25000", kFiveLines);
     s.env.prompts.expectModal("TFormReifen", [](QDialog& shown) {
         choose(shown, "ComboBox1", 3);
@@ -346,7 +369,8 @@ void TestTyreWindow::reopeningShowsPositionOne() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::recordSheetRows() {
+void TestTyreWindow::recordSheetRows()
+{
     Shown s("25000", kFiveLines);
     s.show();
     const RecordSheet sheet = s.window.recordSheet();
@@ -360,7 +384,8 @@ void TestTyreWindow::recordSheetRows() {
     QCOMPARE(sheet.rows, rows);
 }
 
-void TestTyreWindow::printsToPdf() {
+void TestTyreWindow::printsToPdf()
+{
     Shown s("25000", kFiveLines);
     s.show();
     const QString pdf = s.env.dataFile("reifen.pdf");
@@ -373,7 +398,8 @@ void TestTyreWindow::printsToPdf() {
     QVERIFY_PROMPTS(s.env.prompts);
 }
 
-void TestTyreWindow::helpAndEscape() {
+void TestTyreWindow::helpAndEscape()
+{
     Shown s;
     s.show();
     QTest::keyClick(edit(s.window, "EditMarke"), Qt::Key_F1);
@@ -386,7 +412,8 @@ void TestTyreWindow::helpAndEscape() {
     QCOMPARE(s.window.findChild<QAbstractButton*>("ButtonClear2")->toolTip(), QString("Löschen"));
 }
 
-void TestTyreWindow::openers() {
+void TestTyreWindow::openers()
+{
     TestEnv env;
     TFormReifen window(env.context);
     TFormKfz vehicleWindow(env.context);

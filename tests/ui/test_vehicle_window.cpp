@@ -13,7 +13,8 @@ namespace {
 // A vehicle line with the given plate and number and otherwise plausible fields.
 QString vehicleLine(const QString& plate, int nr, const QString& km = QStringLiteral("1000"))
 {
-    return QStringLiteral("%1;03;0603;VW;Euro 5;05/2027;Grün;%3;9000;%2;AYM;%3;Golf;2012;119;77;105;Diesel;1598")
+    return QStringLiteral("%1;03;0603;VW;Euro "
+                          "5;05/2027;Grün;%3;9000;%2;AYM;%3;Golf;2012;119;77;105;Diesel;1598")
         .arg(plate)
         .arg(nr)
         .arg(km);
@@ -92,15 +93,34 @@ void TestVehicleWindow::parseLine_data()
     QTest::addColumn<QString>("hubraum");
     QTest::addColumn<QString>("formatted");
     const QString full = vehicleLine(QStringLiteral("M-AB 1"), 4);
-    QTest::newRow("19 fields") << full << "M-AB 1" << "4" << "1598" << full;
+    QTest::newRow("19 fields") << full << "M-AB 1"
+                               << "4"
+                               << "1598" << full;
     QTest::newRow("15 fields of an older file")
         << "A;1;2;VW;Euro 4;05/2025;Rot;100;200;7;x;50;Golf;2001;140"
-        << "A" << "7" << ""
+        << "A"
+        << "7"
+        << ""
         << "A;1;2;VW;Euro 4;05/2025;Rot;100;200;7;x;50;Golf;2001;140;;;;";
-    QTest::newRow("21 fields lose the surplus") << full + ";extra;more" << "M-AB 1" << "4" << "1598" << full;
-    QTest::newRow("empty number becomes 1") << "B;;;;;;;;;" << "B" << "1" << "" << "B;;;;;;;;;1;;;;;;;;;";
-    QTest::newRow("plate A;B shifts the fields") << "A;B;03" << "A" << "1" << "" << "A;B;03;;;;;;;1;;;;;;;;;";
-    QTest::newRow("blanks are trimmed on saving") << " C ;  12 " << " C " << "1" << "" << "C;12;;;;;;;;1;;;;;;;;;";
+    QTest::newRow("21 fields lose the surplus") << full + ";extra;more"
+                                                << "M-AB 1"
+                                                << "4"
+                                                << "1598" << full;
+    QTest::newRow("empty number becomes 1") << "B;;;;;;;;;"
+                                            << "B"
+                                            << "1"
+                                            << ""
+                                            << "B;;;;;;;;;1;;;;;;;;;";
+    QTest::newRow("plate A;B shifts the fields") << "A;B;03"
+                                                 << "A"
+                                                 << "1"
+                                                 << ""
+                                                 << "A;B;03;;;;;;;1;;;;;;;;;";
+    QTest::newRow("blanks are trimmed on saving") << " C ;  12 "
+                                                  << " C "
+                                                  << "1"
+                                                  << ""
+                                                  << "C;12;;;;;;;;1;;;;;;;;;";
 }
 
 void TestVehicleWindow::parseLine()
@@ -217,7 +237,8 @@ void TestVehicleWindow::newRefusesEleventhVehicle()
         lines << vehicleLine(QStringLiteral("K-%1").arg(i), i);
     Fixture f(lines);
     const QByteArray before = f.env.readData(QStringLiteral("Kfz.csv"));
-    f.env.prompts.expectMessage(MessageKind::Plain, QStringLiteral("Limit von 10 Fahrzeugen erreicht. "));
+    f.env.prompts.expectMessage(MessageKind::Plain,
+                                QStringLiteral("Limit von 10 Fahrzeugen erreicht. "));
     f.trigger("ActionDatenNeu");
     QCOMPARE(f.env.readData(QStringLiteral("Kfz.csv")), before);
     QVERIFY_PROMPTS(f.env.prompts);
@@ -226,9 +247,9 @@ void TestVehicleWindow::newRefusesEleventhVehicle()
 void TestVehicleWindow::deleteRetiresBookingFiles()
 {
     Fixture f({vehicleLine(QStringLiteral("A-1"), 1), vehicleLine(QStringLiteral("A-2"), 12)});
-    for (const char* name : {"Buch2023Kfz12.csv", "BUCH2024KFZ12.CSV", "Buch2024Kfz1.csv",
-                             "Buch2024Kfz112.csv", "Reifen12.csv", "Old_Buch2022Kfz12.csv",
-                             "Buch2022Kfz12.csv"})
+    for (const char* name :
+         {"Buch2023Kfz12.csv", "BUCH2024KFZ12.CSV", "Buch2024Kfz1.csv", "Buch2024Kfz112.csv",
+          "Reifen12.csv", "Old_Buch2022Kfz12.csv", "Buch2022Kfz12.csv"})
         f.env.writeData(QLatin1String(name), "x");
     f.trigger("ToolLast");
     f.env.prompts.expectMessage(MessageKind::Warning,
@@ -270,13 +291,13 @@ void TestVehicleWindow::steppingAsksToSaveUntilSaved()
     Fixture f({vehicleLine(QStringLiteral("A-1"), 1), vehicleLine(QStringLiteral("A-2"), 2)});
     f.type("EditHersteller", QStringLiteral("Opel"));
     QVERIFY(f.window.dataChanged());
-    f.env.prompts.expectMessage(MessageKind::Confirmation, QStringLiteral("Geänderte Daten speichern?"),
-                                Answer::No);
+    f.env.prompts.expectMessage(MessageKind::Confirmation,
+                                QStringLiteral("Geänderte Daten speichern?"), Answer::No);
     f.trigger("ToolForward");
     QCOMPARE(f.edit("EditKennzeichen")->text(), QStringLiteral("A-2"));
     QCOMPARE(f.edit("EditHersteller")->text(), QStringLiteral("VW"));
-    f.env.prompts.expectMessage(MessageKind::Confirmation, QStringLiteral("Geänderte Daten speichern?"),
-                                Answer::Yes);
+    f.env.prompts.expectMessage(MessageKind::Confirmation,
+                                QStringLiteral("Geänderte Daten speichern?"), Answer::Yes);
     f.trigger("ToolFirst");
     QCOMPARE(f.edit("EditKennzeichen")->text(), QStringLiteral("A-1"));
     f.trigger("ToolLast");
@@ -287,8 +308,8 @@ void TestVehicleWindow::steppingAsksToSaveUntilSaved()
 void TestVehicleWindow::steppingAtEndsShowsMessages()
 {
     Fixture f({vehicleLine(QStringLiteral("A-1"), 1), vehicleLine(QStringLiteral("A-2"), 2)});
-    f.env.prompts.expectMessage(MessageKind::Information, QStringLiteral("Erster Datensatz"), Answer::Ok,
-                                QStringLiteral("Tarvolo"));
+    f.env.prompts.expectMessage(MessageKind::Information, QStringLiteral("Erster Datensatz"),
+                                Answer::Ok, QStringLiteral("Tarvolo"));
     f.trigger("ToolBack");
     f.trigger("ToolLast");
     f.edit("EditKennzeichen")->setText(QStringLiteral("typed but not saved"));
@@ -319,12 +340,18 @@ void TestVehicleWindow::powerConversionOnFocus_data()
     QTest::addColumn<QString>("ps");
     QTest::addColumn<bool>("enterKw");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("100 PS into kW") << "" << "100" << true << "74";
-    QTest::newRow("150 PS overwrites a typed kW") << "90" << "150" << true << "110";
-    QTest::newRow("75 kW into PS") << "75" << "" << false << "102";
-    QTest::newRow("110 kW into PS") << "110" << "" << false << "150";
-    QTest::newRow("0 kW gives 0 PS") << "0" << "" << false << "0";
-    QTest::newRow("blank source keeps target") << "" << "55" << false << "55";
+    QTest::newRow("100 PS into kW") << ""
+                                    << "100" << true << "74";
+    QTest::newRow("150 PS overwrites a typed kW") << "90"
+                                                  << "150" << true << "110";
+    QTest::newRow("75 kW into PS") << "75"
+                                   << "" << false << "102";
+    QTest::newRow("110 kW into PS") << "110"
+                                    << "" << false << "150";
+    QTest::newRow("0 kW gives 0 PS") << "0"
+                                     << "" << false << "0";
+    QTest::newRow("blank source keeps target") << ""
+                                               << "55" << false << "55";
 }
 
 void TestVehicleWindow::powerConversionOnFocus()
@@ -392,10 +419,11 @@ void TestVehicleWindow::enterMovesFocus()
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     f.window.activateWindow();
-    const QStringList chain = {"EditKennzeichen", "EditMonat",  "EditJahr",     "EditSchlNr21",
-                               "EditSchlNr22",    "EditHersteller", "EditTyp",  "EditKW",
-                               "EditPS",          "ComboAbgasnorm", "EditCO2",  "EditHU",
-                               "ComboPlakette",   "EditKmStand",    "EditWartung", "EditKennzeichen"};
+    const QStringList chain = {
+        "EditKennzeichen", "EditMonat",      "EditJahr",    "EditSchlNr21",
+        "EditSchlNr22",    "EditHersteller", "EditTyp",     "EditKW",
+        "EditPS",          "ComboAbgasnorm", "EditCO2",     "EditHU",
+        "ComboPlakette",   "EditKmStand",    "EditWartung", "EditKennzeichen"};
     f.edit("EditKennzeichen")->setFocus();
     for (int i = 1; i < chain.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -432,11 +460,13 @@ void TestVehicleWindow::readOnlyModeWritesNothing()
     for (const char* name : {"ToolNew", "ToolSave", "ToolDelete", "ActionBuchenNeu"})
         QVERIFY2(!f.window.action(QLatin1String(name))->isEnabled(), name);
     f.type("EditHersteller", QStringLiteral("Opel"));
-    f.env.prompts.expectMessage(MessageKind::Warning,
-                                QStringLiteral("Datei in Verwendung. Bitte warten oder Datei freigeben!"));
+    f.env.prompts.expectMessage(
+        MessageKind::Warning,
+        QStringLiteral("Datei in Verwendung. Bitte warten oder Datei freigeben!"));
     f.trigger("ActionDatenSpeichern");
-    f.env.prompts.expectMessage(MessageKind::Warning,
-                                QStringLiteral("Datei in Verwendung. Bitte warten oder Datei freigeben!"));
+    f.env.prompts.expectMessage(
+        MessageKind::Warning,
+        QStringLiteral("Datei in Verwendung. Bitte warten oder Datei freigeben!"));
     f.trigger("ActionDatenNeu");
     QVERIFY(!f.window.saveVehicle());
     QCOMPARE(f.env.readData(QStringLiteral("Kfz.csv")), before);
@@ -466,7 +496,8 @@ void TestVehicleWindow::exitAsksBeforeClosing()
     if (typed) {
         f.type("EditHersteller", QStringLiteral("Opel"));
         f.env.prompts.expectMessage(MessageKind::Confirmation,
-                                    QStringLiteral("Daten vor dem Beenden speichern?"), Answer(answer));
+                                    QStringLiteral("Daten vor dem Beenden speichern?"),
+                                    Answer(answer));
     }
     f.trigger("ActionBeenden");
     QVERIFY(!f.window.isVisible());

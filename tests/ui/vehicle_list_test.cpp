@@ -21,7 +21,8 @@ struct Vehicle {
     QString maker;
 };
 
-QByteArray vehicleFile(const QList<Vehicle>& vehicles) {
+QByteArray vehicleFile(const QList<Vehicle>& vehicles)
+{
     QString text;
     int nr = 0;
     for (const Vehicle& v : vehicles)
@@ -33,13 +34,15 @@ QByteArray vehicleFile(const QList<Vehicle>& vehicles) {
 }
 
 struct Fixture {
-    explicit Fixture(const QList<Vehicle>& vehicles) {
+    explicit Fixture(const QList<Vehicle>& vehicles)
+    {
         env.writeData(QStringLiteral("Kfz.csv"), vehicleFile(vehicles));
         kfz.startRun();
         kfz.loadVehicles();
     }
     // Opens the list and works inside it while it is shown.
-    void open(std::function<void(QTreeWidget&)> work) {
+    void open(std::function<void(QTreeWidget&)> work)
+    {
         env.prompts.expectModal("TFormKfzListe", [work](QDialog& dialog) {
             work(*dialog.findChild<QTreeWidget*>("ListView1"));
         });
@@ -51,21 +54,24 @@ struct Fixture {
     TFormKfzListe list{env.context, kfz};
 };
 
-QStringList column(const QTreeWidget& table, int c) {
+QStringList column(const QTreeWidget& table, int c)
+{
     QStringList texts;
     for (int r = 0; r < table.topLevelItemCount(); ++r)
         texts << table.topLevelItem(r)->text(c);
     return texts;
 }
 
-void clickHeader(QTreeWidget& table, int c) {
+void clickHeader(QTreeWidget& table, int c)
+{
     QHeaderView* header = table.header();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2,
                              header->height() / 2));
 }
 
-void trigger(QTreeWidget& table, const char* action) {
+void trigger(QTreeWidget& table, const char* action)
+{
     table.window()->findChild<QAction*>(QLatin1String(action))->trigger();
 }
 
@@ -87,7 +93,8 @@ private Q_SLOTS:
     void f1ShowsHelp();
 };
 
-void TestVehicleList::compareFoldsOnlyAsciiLetters_data() {
+void TestVehicleList::compareFoldsOnlyAsciiLetters_data()
+{
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("sign");
@@ -106,7 +113,8 @@ void TestVehicleList::compareFoldsOnlyAsciiLetters_data() {
                                  << "" << 0;
 }
 
-void TestVehicleList::compareFoldsOnlyAsciiLetters() {
+void TestVehicleList::compareFoldsOnlyAsciiLetters()
+{
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(int, sign);
@@ -116,7 +124,8 @@ void TestVehicleList::compareFoldsOnlyAsciiLetters() {
     QCOMPARE((reverse > 0) - (reverse < 0), -sign);
 }
 
-void TestVehicleList::filledInFileOrderWithHeadersAndTips() {
+void TestVehicleList::filledInFileOrderWithHeadersAndTips()
+{
     Fixture f({{"K-1", "VW"}, {"B-2", "Opel"}});
     QStringList headers;
     QStringList tips;
@@ -143,7 +152,8 @@ void TestVehicleList::filledInFileOrderWithHeadersAndTips() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestVehicleList::platesSortUmlautsAfterZ() {
+void TestVehicleList::platesSortUmlautsAfterZ()
+{
     Fixture f({{"b-1", "VW"}, {"A-2", "Opel"}, {QString::fromUtf8("Ä-3"), "BMW"}});
     QStringList ascending;
     QStringList descending;
@@ -158,7 +168,8 @@ void TestVehicleList::platesSortUmlautsAfterZ() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestVehicleList::sortStateOutlivesTheWindow() {
+void TestVehicleList::sortStateOutlivesTheWindow()
+{
     Fixture f({{"K-1", "Opel"}, {"K-2", "BMW"}, {"K-3", "VW"}});
     QStringList firstClick;
     QStringList secondClick;
@@ -183,7 +194,8 @@ void TestVehicleList::sortStateOutlivesTheWindow() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestVehicleList::duplicatePlateShowsFirstVehicle() {
+void TestVehicleList::duplicatePlateShowsFirstVehicle()
+{
     Fixture f({{"K-1", "VW"}, {"D-9", "Opel"}, {"D-9", "BMW"}});
     f.open([](QTreeWidget& table) {
         table.setCurrentItem(table.topLevelItem(2));
@@ -195,7 +207,8 @@ void TestVehicleList::duplicatePlateShowsFirstVehicle() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestVehicleList::choosingWithoutSelection_data() {
+void TestVehicleList::choosingWithoutSelection_data()
+{
     QTest::addColumn<QString>("secondPlate");
     QTest::addColumn<QString>("shownNr");
     QTest::newRow("no vehicle with an empty plate") << "D-9"
@@ -204,7 +217,8 @@ void TestVehicleList::choosingWithoutSelection_data() {
                                                  << "2";
 }
 
-void TestVehicleList::choosingWithoutSelection() {
+void TestVehicleList::choosingWithoutSelection()
+{
     QFETCH(QString, secondPlate);
     QFETCH(QString, shownNr);
     Fixture f({{"K-1", "VW"}, {secondPlate, "Opel"}});
@@ -216,7 +230,8 @@ void TestVehicleList::choosingWithoutSelection() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestVehicleList::printsRowsInShownOrder() {
+void TestVehicleList::printsRowsInShownOrder()
+{
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
@@ -243,7 +258,8 @@ void TestVehicleList::printsRowsInShownOrder() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestVehicleList::printCancelledPrintsNothing() {
+void TestVehicleList::printCancelledPrintsNothing()
+{
     Fixture f({Vehicle{"K-1", "VW"}});
     f.env.prompts.expectModal("TFormKfzListe", [&f](QDialog& dialog) {
         f.env.prompts.expectPrinter(false);
@@ -255,7 +271,8 @@ void TestVehicleList::printCancelledPrintsNothing() {
     QVERIFY_PROMPTS(f.env.prompts);
 }
 
-void TestVehicleList::f1ShowsHelp() {
+void TestVehicleList::f1ShowsHelp()
+{
     Fixture f({Vehicle{"K-1", "VW"}});
     f.open([](QTreeWidget& table) { QTest::keyClick(table.window(), Qt::Key_F1); });
     QCOMPARE(f.env.prompts.helpTopics, QList<int>{60});
