@@ -90,16 +90,18 @@ void AnnualEvaluation::pass(const PassSource& source)
     if (!ReadBookingLines(source.bookingFile, file, &reason))
         throw ConversionError(openErrorMessage(source.bookingFile, reason));
     m_lastEncoding = file.encoding;
+    // Asking the clock reads the time zone from disk; once per file is enough.
+    const int referenceYear = QDate::currentDate().year();
     for (const QString& line : std::as_const(file.lines))
         if (!IsBlankLine(line))
-            countBooking(line);
+            countBooking(line, referenceYear);
     refreshCells();
     addPassKmAndCo2(source.co2);
     computeTotals();
     computeFigures();
 }
 
-void AnnualEvaluation::countBooking(const QString& line)
+void AnnualEvaluation::countBooking(const QString& line, int referenceYear)
 {
     // Missing trailing fields read as empty, and an empty odometer reading is no
     // integer: a cut-off line stops the run with the integer message.
@@ -118,7 +120,7 @@ void AnnualEvaluation::countBooking(const QString& line)
     // The date's year is not checked; an undated booking falls into the month
     // of the booking before it.
     if (!booking.Datum.isEmpty())
-        m_aktMonat = strToDate(booking.Datum).month();
+        m_aktMonat = strToDate(booking.Datum, referenceYear).month();
 
     const int row = costRowFor(booking.Kostenart);
     if (!booking.Betrag.isEmpty())

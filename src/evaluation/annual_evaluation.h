@@ -67,7 +67,7 @@ public:
     static QString zeroCellText();
 
 private:
-    void countBooking(const QString& line);
+    void countBooking(const QString& line, int referenceYear);
     void refreshCells();
     void addPassKmAndCo2(const QString& co2);
     void computeTotals();
