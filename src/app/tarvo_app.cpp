@@ -28,6 +28,20 @@
 
 TarvoApp::TarvoApp(AppContext& context) : m_context(context)
 {
+    m_kfz = std::make_unique<TFormKfz>(m_context);
+    // The start-up sequence runs once the window is on screen, so its messages
+    // have the window to sit on.
+    connect(m_kfz.get(), &TFormKfz::firstShown, this,
+            [this] { QTimer::singleShot(0, this, &TarvoApp::runStartUp); });
+    connect(m_kfz.get(), &TFormKfz::closing, this, &TarvoApp::runClose);
+}
+
+void TarvoApp::completeWindows()
+{
+    // The vehicle window appears first; the other windows are created, in their
+    // fixed order, before the start-up sequence reads or asks anything.
+    if (m_kfzListe)
+        return;
     createWindows();
     wireWindows();
 }
@@ -36,7 +50,6 @@ TarvoApp::~TarvoApp() = default;
 
 void TarvoApp::createWindows()
 {
-    m_kfz = std::make_unique<TFormKfz>(m_context);
     m_kfzListe = std::make_unique<TFormKfzListe>(m_context, *m_kfz);
     m_buchen = std::make_unique<TFormBuchen>(m_context, m_kfz.get());
     m_auswertung = std::make_unique<TFormAuswertung>(m_context, m_kfz.get());
@@ -51,11 +64,6 @@ void TarvoApp::createWindows()
 
 void TarvoApp::wireWindows()
 {
-    // The start-up sequence runs once the window is on screen, so its messages
-    // have the window to sit on.
-    connect(m_kfz.get(), &TFormKfz::firstShown, this,
-            [this] { QTimer::singleShot(0, this, &TarvoApp::runStartUp); });
-    connect(m_kfz.get(), &TFormKfz::closing, this, &TarvoApp::runClose);
     QAction* release = m_kfz->action(QStringLiteral("ActionDateienFreigeben"));
     release->setEnabled(true);
     connect(release, &QAction::triggered, m_access.get(), &SharedAccess::releaseFiles);
@@ -118,6 +126,7 @@ void TarvoApp::show()
 
 void TarvoApp::runStartUp()
 {
+    completeWindows();
     TFormKfz& kfz = *m_kfz;
     kfz.startRun();
     const Paths& paths = m_context.paths;
@@ -144,6 +153,7 @@ void TarvoApp::runStartUp()
 
 void TarvoApp::runClose()
 {
+    completeWindows();
     m_access->releaseAtClose();
     m_kfz->compactVehicleFile();
     m_settings->writeAtClose(m_kfz->multiUser(), m_kfz.get());

@@ -1,7 +1,8 @@
 #pragma once
-// The program: creates every window once, in a fixed order, wires the vehicle
-// window's menus to the windows they open, and runs the start-up sequence when
-// the vehicle window is first shown and the close sequence when it closes.
+// The program: creates every window once, in a fixed order (the vehicle window
+// first, the others as soon as it is on screen), wires the vehicle window's menus
+// to the windows they open, and runs the start-up sequence when the vehicle
+// window is first shown and the close sequence when it closes.
 
 #include "common/app_context.h"
 
@@ -35,7 +36,8 @@ public:
     void runClose();
 
 private:
-    void createWindows();
+    void completeWindows();
+    void createWindows(); // every window after the vehicle window
     void wireWindows();
 
     AppContext& m_context;
