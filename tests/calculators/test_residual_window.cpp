@@ -6,34 +6,11 @@
 #include "common/text_file.h"
 #include "test_env.h"
 #include "ui/vehicle_window.h"
+#include "widget_access.h"
 
 #include <QtTest>
 
 namespace {
-
-QLineEdit* edit(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<QLineEdit*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no line edit %s", name);
-    return found;
-}
-
-QComboBox* combo(QWidget& window, const char* name)
-{
-    return window.findChild<QComboBox*>(QString::fromLatin1(name));
-}
-
-void click(QWidget& window, const char* name)
-{
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(name)),
-                      Qt::LeftButton);
-}
-
-void trigger(QWidget& window, const char* name)
-{
-    window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
-}
 
 KfzRecord passat()
 {

@@ -5,6 +5,7 @@
 #include "tyres/tyre_openers.h"
 #include "tyres/tyre_window.h"
 #include "ui/vehicle_window.h"
+#include "widget_access.h"
 
 #include <QPrinter>
 #include <QtTest>
@@ -13,33 +14,9 @@ namespace {
 
 const QByteArray kEmptyFile = QByteArray(";;;;;;;\r\n").repeated(8);
 
-QLineEdit* edit(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<QLineEdit*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no line edit %s", name);
-    return found;
-}
-
-QComboBox* combo(QWidget& window, const char* name)
-{
-    return window.findChild<QComboBox*>(QString::fromLatin1(name));
-}
-
 QString label(QWidget& window, const char* name)
 {
     return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
-}
-
-void click(QWidget& window, const char* name)
-{
-    QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(name)),
-                      Qt::LeftButton);
-}
-
-void trigger(QWidget& window, const char* name)
-{
-    window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
 }
 
 // Picks a position as the user does: into the selector, then the arrow keys.
