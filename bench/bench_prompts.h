@@ -4,27 +4,14 @@
 // display time, and each other window is closed again right after it is shown,
 // once `whenShown` has looked at it.
 
-#include "common/prompts.h"
+#include "common/unattended_prompts.h"
 
 #include <functional>
 
-class BenchPrompts : public Prompts {
+class BenchPrompts : public UnattendedPrompts {
 public:
     Answer message(QWidget* parent, MessageKind kind, const QString& title, const QString& text,
                    MessageButtons buttons) override;
-    bool input(QWidget*, const QString&, const QString&, QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    void openUrl(const QUrl&) override {}
-    void showHelp(QWidget*, int) override {}
     int execModal(QDialog& dialog) override;
 
     // Called with each window other than the start screen once it is shown and

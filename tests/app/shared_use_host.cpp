@@ -12,6 +12,7 @@
 #include "app/program_setup.h"
 #include "app/single_instance.h"
 #include "app/tarvo_app.h"
+#include "common/unattended_prompts.h"
 #include "ui/vehicle_window.h"
 
 #include <QAction>
@@ -32,7 +33,7 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
-class AnsweringPrompts : public Prompts {
+class AnsweringPrompts : public UnattendedPrompts {
 public:
     Answer message(QWidget*, MessageKind kind, const QString&, const QString& text,
                    MessageButtons buttons) override
@@ -42,19 +43,6 @@ public:
         say(QStringLiteral("message|%1|%2").arg(QLatin1String(kinds[int(kind)]), text));
         return buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
     }
-    bool input(QWidget*, const QString&, const QString&, QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    void openUrl(const QUrl&) override {}
-    void showHelp(QWidget*, int) override {}
     int execModal(QDialog&) override { return QDialog::Rejected; }
 };
 
